@@ -1,0 +1,320 @@
+// A vector of up to 4294967295 bits packed into 32-bit words.
+//
+// Bit i lives in word i / 32 at position i % 32, least significant bit first.
+// The text form writes bit 0 first, '1' for a set bit and '0' for a clear one;
+// the word-array form packs a range from bit 0 of its first word. Misuse is
+// reported by throwing _ZELMAR_FLAGROW with one of these codes:
+//   1  the operation needs a non-empty vector
+//   2  a required pointer is null
+//   4  a bit number or a range lies outside the vector or the text
+//   6  storage could not be allocated (or the size would pass 4294967295 bits)
+// Checks come before changes: after codes 1, 2 and 4 the vector is unchanged.
+#ifndef ZELMAR_FLAGROW_H
+#define ZELMAR_FLAGROW_H
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace Quandrelissa {
+
+/// The error thrown by every member of ZELMAR_FLAGROW: a code, the source file
+/// (relative to the project root) and the line of the failing check.
+class _ZELMAR_FLAGROW {
+public:
+    /// Keeps at most the first 255 characters of `file`; a null `file` is kept as "".
+    _ZELMAR_FLAGROW(std::int32_t code, const char* file, std::int32_t line) noexcept {
+        code_ = code;
+        line_ = line;
+        std::size_t n = 0;
+        for (; file != nullptr && n < sizeof file_ - 1 && file[n] != '\0'; ++n) file_[n] = file[n];
+        file_[n] = '\0';
+    }
+    _ZELMAR_FLAGROW(const _ZELMAR_FLAGROW&) noexcept = default;
+    _ZELMAR_FLAGROW& operator=(const _ZELMAR_FLAGROW&) noexcept = default;
+
+    /// The error code: 1, 2, 4 or 6.
+    std::int32_t code() const noexcept { return code_; }
+    /// The source file of the failing check, NUL-terminated.
+    const char* file() const noexcept { return file_; }
+    /// The source line of the failing check.
+    std::int32_t line() const noexcept { return line_; }
+
+private:
+    std::int32_t code_ = 0;
+    char file_[256] = {};
+    std::int32_t line_ = 0;
+};
+
+class ZELMAR_FLAGROW {
+public:
+    /// Largest possible size: every 32-bit bit count is allowed.
+    static constexpr std::uint32_t kMaxBits = 0xFFFFFFFFu;
+    /// "Up to the end" as a count, or "the last bit" as a range end.
+    static constexpr std::uint32_t kToEnd = 0xFFFFFFFFu;
+
+    // ---- Construction, sizing, copying -------------------------------------
+
+    /// `n` bits filled by `fill` (0: zeros, -1: uninitialised, other: ones); n = 0 is empty.
+    /// Throws 6 when the storage cannot be allocated.
+    ZELMAR_FLAGROW(std::uint32_t n = 0, std::int32_t fill = 0);
+    /// `n` bits from `pattern` repeated (its first `length` characters, 0 = all of it).
+    /// n = 0 gives an empty vector and ignores the pattern. Throws 2 (null), 4 (length past the
+    /// pattern), 6.
+    ZELMAR_FLAGROW(std::uint32_t n, const char* pattern, std::uint32_t length = 0);
+    /// The bits written in `text`, as impStr(text, start, count). Throws 2, 4, 6.
+    ZELMAR_FLAGROW(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
+    /// The bits written in `text`, one per character ('0' clear, anything else set). Throws 6.
+    explicit ZELMAR_FLAGROW(std::string_view text);
+    /// Deep copy, the storage bits past the size included. Throws 6.
+    ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other);
+    /// Takes the storage of `other`, which is left empty.
+    ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept;
+    /// Releases the storage.
+    virtual ~ZELMAR_FLAGROW();
+
+    /// Deep copy. Assigning an empty vector leaves this one unchanged. Throws 6 (this one is then
+    /// empty).
+    ZELMAR_FLAGROW& operator=(const ZELMAR_FLAGROW& other);
+    /// Takes the storage of `other`, which is left empty.
+    ZELMAR_FLAGROW& operator=(ZELMAR_FLAGROW&& other) noexcept;
+
+    /// Re-sizes to `n` bits by the fill convention; the old bits are gone. n = 0 changes nothing.
+    /// Throws 6, after which the vector is empty.
+    ZELMAR_FLAGROW& nado(std::uint32_t n, std::int32_t fill = 0);
+    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` over them cyclically.
+    /// An empty pattern empties the vector. Throws 4 (length past the pattern, nothing changed),
+    /// 2 (null pattern, after the re-size), 6.
+    ZELMAR_FLAGROW& nado(std::uint32_t n, const char* pattern, std::uint32_t length = 0);
+
+    // ---- Single bits: throw 4 when i >= razmer() ----------------------------
+
+    /// Sets bit i.
+    ZELMAR_FLAGROW& vkl(std::uint32_t i);
+    /// Clears bit i.
+    ZELMAR_FLAGROW& otkl(std::uint32_t i);
+    /// Flips bit i.
+    ZELMAR_FLAGROW& invert(std::uint32_t i);
+    /// Whether bit i is set.
+    bool test(std::uint32_t i) const;
+
+    // ---- The whole vector: never throw --------------------------------------
+
+    /// Sets every bit.
+    ZELMAR_FLAGROW& vkl() noexcept;
+    /// Clears every bit.
+    ZELMAR_FLAGROW& otkl() noexcept;
+    /// Flips every bit.
+    ZELMAR_FLAGROW& invert() noexcept;
+
+    // ---- Ranges [i, j], both included; j = -1 or j >= razmer() means the last bit
+
+    /// Sets bits i to j. Throws 4 when i lies past the clamped end (always on an empty vector).
+    ZELMAR_FLAGROW& vkl(std::uint32_t i, std::uint32_t j);
+    /// Clears bits i to j. Throws 4 as vkl(i, j).
+    ZELMAR_FLAGROW& otkl(std::uint32_t i, std::uint32_t j);
+    /// Flips bits i to j. Throws 4 as vkl(i, j).
+    ZELMAR_FLAGROW& invert(std::uint32_t i, std::uint32_t j);
+    /// Whether any of bits i to j is set. Throws 1 on an empty vector, else 4 as vkl(i, j).
+    bool test(std::uint32_t i, std::uint32_t j) const;
+
+    // ---- Whole-vector queries -----------------------------------------------
+
+    /// Whether any bit is set. Throws 1 on an empty vector.
+    bool test() const;
+    /// Whether no bit is set. Throws 1 on an empty vector.
+    bool null() const { return !test(); }
+    /// The number of set bits. Throws 1 on an empty vector.
+    std::uint32_t schet() const;
+    /// The number of bits.
+    std::uint32_t razmer() const noexcept { return bitCount; }
+    /// The number of 32-bit words the bits occupy.
+    std::uint32_t razmerUL() const noexcept { return wordCount; }
+    /// Whether the vector holds at least one bit.
+    bool est() const noexcept { return bitCount != 0; }
+
+    // ---- Text form ----------------------------------------------------------
+
+    /// Replaces the vector by characters start .. start + count - 1 of `text` (count -1: to its
+    /// end); an empty text empties it. Throws 2 (null), 4 (start or start + count past the
+    /// text), 6.
+    void impStr(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
+    /// Writes the text and NUL-fills the rest of `buffer`; returns 0, or without writing the size
+    /// needed (razmer() + 1) when `buffer` is null or smaller. Throws 1 on an empty vector given a
+    /// buffer. A vector of 4294967295 bits has no text that fits: it always answers 4294967295.
+    std::uint32_t expStr(char* buffer = nullptr, std::uint32_t size = 0) const;
+
+    // ---- Word-array form ----------------------------------------------------
+
+    /// Packs bits from .. to (both -1: the whole vector; to past the end: the last bit) into
+    /// `buffer` from bit 0 of word 0, zeroing all `count` words; returns 0, or without writing
+    /// the words needed when `buffer` is null or `count` too small. Throws 4 when to < from.
+    std::uint32_t expUL(std::uint32_t* buffer = nullptr, std::uint32_t count = 0,
+                        std::uint32_t from = kToEnd, std::uint32_t to = kToEnd) const;
+    /// The same as impUL(0, -1, buffer, count): the words into the whole vector.
+    std::uint32_t impUL(const std::uint32_t* buffer, std::uint32_t count);
+    /// Writes the bits of `buffer` into bits from .. to (to -1: the last bit; past the end: the
+    /// vector grows to to + 1 bits); returns 0, or without change the words needed when `count`
+    /// is too small. Throws 4 when to < from, 2 for a null buffer that would be read, 6.
+    std::uint32_t impUL(std::uint32_t from, std::uint32_t to, const std::uint32_t* buffer,
+                        std::uint32_t count);
+    /// expUL into a span: returns 0 when written, else the words needed.
+    std::uint32_t expUL(std::span<std::uint32_t> buffer, std::uint32_t from = kToEnd,
+                        std::uint32_t to = kToEnd) const;
+    /// impUL from a span: returns 0 when done, else the words needed.
+    std::uint32_t impUL(std::span<const std::uint32_t> buffer);
+    /// impUL(from, to, ...) from a span: returns 0 when done, else the words needed.
+    std::uint32_t impUL(std::uint32_t from, std::uint32_t to,
+                        std::span<const std::uint32_t> buffer);
+
+    // ---- Growth and combining -----------------------------------------------
+
+    /// Appends n bits, zeros when fill is 0 and ones otherwise (-1 included).
+    /// Throws 6 when out of memory or past 4294967295 bits; the vector is then unchanged.
+    ZELMAR_FLAGROW& plus(std::uint32_t n, std::int32_t fill = 0);
+    /// ANDs `r` into bits 0 .. min(size, r.size) - 1; the other bits stay. Empty operands change
+    /// nothing.
+    ZELMAR_FLAGROW& operator&=(const ZELMAR_FLAGROW& r) noexcept;
+    /// ORs `r` into bits 0 .. min(size, r.size) - 1; the other bits stay.
+    ZELMAR_FLAGROW& operator|=(const ZELMAR_FLAGROW& r) noexcept;
+    /// XORs `r` into bits 0 .. min(size, r.size) - 1; the other bits stay.
+    ZELMAR_FLAGROW& operator^=(const ZELMAR_FLAGROW& r) noexcept;
+    /// Appends the bits of `r` (v += v doubles v). Throws 6 as plus(); the vector is then
+    /// unchanged.
+    ZELMAR_FLAGROW& operator+=(const ZELMAR_FLAGROW& r);
+    /// A copy with every bit flipped. Throws 6.
+    ZELMAR_FLAGROW operator~() const;
+
+    /// The bits of the smaller operand ANDed with the other's. Throws 6.
+    friend ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    /// The bits of the smaller operand ORed with the other's. Throws 6.
+    friend ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    /// The bits of the smaller operand XORed with the other's. Throws 6.
+    friend ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+
+    // ---- Shifts: the size stays, vacated bits become 0 ----------------------
+
+    /// Moves every bit n places towards bit 0 (the text moves left).
+    ZELMAR_FLAGROW& operator<<=(std::uint32_t n) noexcept;
+    /// Moves every bit n places away from bit 0 (the text moves right).
+    ZELMAR_FLAGROW& operator>>=(std::uint32_t n) noexcept;
+    /// A copy shifted towards bit 0. Throws 6.
+    ZELMAR_FLAGROW operator<<(std::uint32_t n) const;
+    /// A copy shifted away from bit 0. Throws 6.
+    ZELMAR_FLAGROW operator>>(std::uint32_t n) const;
+
+    // ---- Comparisons --------------------------------------------------------
+
+    /// Whether `a` has fewer bits than `b`; no bit is looked at.
+    friend bool operator<(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) noexcept {
+        return a.bitCount < b.bitCount;
+    }
+    /// Same size and same bits. Throws 1 when both are empty.
+    friend bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    /// The negation of ==. Throws 1 when both are empty.
+    friend bool operator!=(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) { return !(a == b); }
+
+    // ---- Names in the manner of the standard bitset -------------------------
+
+    /// vkl().
+    ZELMAR_FLAGROW& set() noexcept { return vkl(); }
+    /// vkl(i); throws 4.
+    ZELMAR_FLAGROW& set(std::uint32_t i) { return vkl(i); }
+    /// otkl().
+    ZELMAR_FLAGROW& reset() noexcept { return otkl(); }
+    /// otkl(i); throws 4.
+    ZELMAR_FLAGROW& reset(std::uint32_t i) { return otkl(i); }
+    /// invert().
+    ZELMAR_FLAGROW& flip() noexcept { return invert(); }
+    /// invert(i); throws 4.
+    ZELMAR_FLAGROW& flip(std::uint32_t i) { return invert(i); }
+    /// razmer().
+    std::uint32_t size() const noexcept { return bitCount; }
+    /// !est().
+    bool empty() const noexcept { return bitCount == 0; }
+    /// Whether any bit is set; false on an empty vector.
+    bool any() const noexcept { return bitCount != 0 && test(); }
+    /// Whether no bit is set; true on an empty vector.
+    bool none() const noexcept { return !any(); }
+    /// Whether every bit is set; true on an empty vector.
+    bool all() const noexcept;
+    /// The number of set bits; 0 on an empty vector.
+    std::uint32_t count() const noexcept { return bitCount == 0 ? 0 : schet(); }
+
+    // ---- Interoperability ---------------------------------------------------
+
+    /// The text form, bit 0 first; "" for an empty vector. Throws 6.
+    std::string to_string() const;
+    /// The first set bit, or size() when none is set.
+    std::uint32_t find_first() const noexcept;
+    /// The first set bit after bit i, or size() when there is none.
+    std::uint32_t find_next(std::uint32_t i) const noexcept;
+    /// The word storage, razmerUL() words; the storage bits past size() carry no meaning.
+    const std::uint32_t* data() const noexcept { return words; }
+    /// Exchanges the contents of two vectors.
+    void swap(ZELMAR_FLAGROW& other) noexcept {
+        std::swap(words, other.words);
+        std::swap(wordCount, other.wordCount);
+        std::swap(bitCount, other.bitCount);
+    }
+    /// Exchanges the contents of two vectors.
+    friend void swap(ZELMAR_FLAGROW& a, ZELMAR_FLAGROW& b) noexcept { a.swap(b); }
+
+    /// Writes the text form.
+    friend std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v);
+    /// Reads one token of '0'/'1' characters, stopping before any other character; with none
+    /// the stream fails and the vector is unchanged.
+    friend std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v);
+
+private:
+    /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
+    [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
+
+    std::uint32_t* words = nullptr;
+    std::uint32_t wordCount = 0;
+    std::uint32_t bitCount = 0;
+};
+
+// The one-bit members: one bound check, one word read and, for the modifiers,
+// written back. Their errors name this header.
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i) {
+    if (i >= bitCount) [[unlikely]]
+        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+    words[i >> 5] |= std::uint32_t{1} << (i & 31);
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i) {
+    if (i >= bitCount) [[unlikely]]
+        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+    words[i >> 5] &= ~(std::uint32_t{1} << (i & 31));
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i) {
+    if (i >= bitCount) [[unlikely]]
+        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+    words[i >> 5] ^= std::uint32_t{1} << (i & 31);
+    return *this;
+}
+
+inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
+    if (i >= bitCount) [[unlikely]]
+        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+    return (words[i >> 5] >> (i & 31)) & 1u;
+}
+
+}  // namespace Quandrelissa
+
+/// Hashes the size and the meaningful bits; equal vectors hash alike.
+template <>
+struct std::hash<Quandrelissa::ZELMAR_FLAGROW> {
+    std::size_t operator()(const Quandrelissa::ZELMAR_FLAGROW& v) const noexcept;
+};
+
+#endif  // ZELMAR_FLAGROW_H

@@ -1,0 +1,1 @@
+# Install rules and the package files (filled in with the package work).
