@@ -1,0 +1,219 @@
+// Every operation that allocates is run once per allocation it makes, with
+// exactly that allocation failing. The caller must see code 6 and nothing else,
+// no block may leak, and every object involved must stay usable.
+#include <gtest/gtest.h>
+
+#include <ZELMAR_FLAGROW.h>
+
+#include <cstdint>
+#include <functional>
+#include <new>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "failing_new.h"
+
+namespace {
+
+using Quandrelissa::_ZELMAR_FLAGROW;
+using Quandrelissa::ZELMAR_FLAGROW;
+
+// What a vector holds, read bit by bit so that taking it never depends on the
+// members under test.
+struct State {
+    std::uint32_t bits = 0;
+    std::uint32_t words = 0;
+    std::string text;
+    bool operator==(const State&) const = default;
+};
+
+State stateOf(const ZELMAR_FLAGROW& v) {
+    State s{v.razmer(), v.razmerUL(), {}};
+    for (std::uint32_t i = 0; i < v.razmer(); ++i) s.text += v.test(i) ? '1' : '0';
+    return s;
+}
+
+// The operands of one run: `target` is changed by the operation, `other` only
+// read. Both carry garbage in their storage bits past the size, the way fill 1
+// and invert() leave them, so a failure path that copies whole words is seen.
+struct Operands {
+    ZELMAR_FLAGROW target;
+    ZELMAR_FLAGROW other;
+    std::string longText;               // longer than target: importing it grows
+    std::vector<std::uint32_t> buffer;  // enough words to write past target's end
+
+    Operands(std::uint32_t targetBits, std::uint32_t otherBits)
+        : target(targetBits, 1), other(otherBits, "1101001") {
+        target.otkl(0, targetBits / 2);
+        other.invert();
+        for (std::uint32_t i = 0; i < targetBits + 45; ++i) longText += i % 3 == 0 ? '0' : '1';
+        buffer.assign(targetBits / 32 + 3, 0xA5C3F00Fu);
+    }
+};
+
+enum class After {
+    empty,      // the operation sized the target and lost its old bits
+    unchanged,  // the operation refused before touching the target
+};
+
+struct Outcome {
+    std::int32_t code = 0;
+    bool badAlloc = false;
+    bool otherException = false;
+    bool fired = false;
+};
+
+using Operation = std::function<void(Operands&)>;
+
+Outcome runWithFailure(std::uint64_t n, const Operation& op, Operands& ops) {
+    Outcome out;
+    {
+        zf_fault::FailNth guard(n);
+        try {
+            op(ops);
+        } catch (const _ZELMAR_FLAGROW& e) {
+            out.code = e.code();
+        } catch (const std::bad_alloc&) {
+            out.badAlloc = true;
+        } catch (...) {
+            out.otherException = true;
+        }
+        out.fired = zf_fault::fired();
+    }
+    return out;
+}
+
+std::uint64_t allocationsOf(const Operation& op, std::uint32_t targetBits,
+                            std::uint32_t otherBits) {
+    Operands ops(targetBits, otherBits);
+    zf_fault::resetCount();
+    op(ops);
+    return zf_fault::allocations();
+}
+
+class FaultInjection : public testing::TestWithParam<std::tuple<std::uint32_t, std::uint32_t>> {
+protected:
+    // Fails each allocation of `op` in turn and checks what is left.
+    void failEachAllocation(const char* name, const Operation& op, After after) {
+        SCOPED_TRACE(name);
+        const auto [targetBits, otherBits] = GetParam();
+        const std::uint64_t total = allocationsOf(op, targetBits, otherBits);
+        ASSERT_GT(total, 0u) << "the operation allocates nothing, so nothing was injected";
+        for (std::uint64_t n = 0; n < total; ++n) {
+            SCOPED_TRACE("failing allocation " + std::to_string(n) + " of " +
+                         std::to_string(total));
+            const std::int64_t liveBefore = zf_fault::liveBlocks();
+            {
+                Operands ops(targetBits, otherBits);
+                const State targetBefore = stateOf(ops.target);
+                const State otherBefore = stateOf(ops.other);
+                const Outcome out = runWithFailure(n, op, ops);
+                ASSERT_TRUE(out.fired);
+                EXPECT_FALSE(out.badAlloc) << "std::bad_alloc reached the caller";
+                EXPECT_FALSE(out.otherException);
+                EXPECT_EQ(out.code, 6);
+                if (after == After::empty) {
+                    EXPECT_EQ(ops.target.razmer(), 0u);
+                    EXPECT_EQ(ops.target.razmerUL(), 0u);
+                    EXPECT_FALSE(ops.target.est());
+                } else {
+                    EXPECT_EQ(stateOf(ops.target), targetBefore);
+                }
+                EXPECT_EQ(stateOf(ops.other), otherBefore);
+                expectUsable(ops);
+            }
+            EXPECT_EQ(zf_fault::liveBlocks(), liveBefore) << "blocks leaked";
+        }
+    }
+
+    // A vector that has been through a failure can be sized, filled, combined
+    // and grown again like any other.
+    static void expectUsable(Operands& ops) {
+        ops.target.nado(70, "01");
+        EXPECT_EQ(ops.target.schet(), 35u);
+        ops.target += ops.other;
+        EXPECT_EQ(ops.target.razmer(), 70u + ops.other.razmer());
+        ZELMAR_FLAGROW copy(ops.target);
+        EXPECT_TRUE(copy == ops.target);
+        ops.other.plus(3, 1);
+        EXPECT_TRUE(ops.other.test(ops.other.razmer() - 1));
+    }
+};
+
+TEST_P(FaultInjection, ConstructorsReportCodeSixAndLeaveTheirSourcesAlone) {
+    failEachAllocation(
+        "size and fill", [](Operands& o) { ZELMAR_FLAGROW v(o.target.razmer() + 1, 1); },
+        After::unchanged);
+    failEachAllocation(
+        "pattern", [](Operands& o) { ZELMAR_FLAGROW v(o.target.razmer() + 1, "0110", 3); },
+        After::unchanged);
+    failEachAllocation(
+        "text", [](Operands& o) { ZELMAR_FLAGROW v(o.longText.c_str(), 2); }, After::unchanged);
+    failEachAllocation(
+        "string view", [](Operands& o) { ZELMAR_FLAGROW v{std::string_view(o.longText)}; },
+        After::unchanged);
+    failEachAllocation(
+        "copy", [](Operands& o) { ZELMAR_FLAGROW v(o.other); }, After::unchanged);
+}
+
+TEST_P(FaultInjection, SizingAndAssignmentLeaveTheTargetEmpty) {
+    failEachAllocation(
+        "assignment", [](Operands& o) { o.target = o.other; }, After::empty);
+    failEachAllocation(
+        "nado with fill", [](Operands& o) { o.target.nado(o.other.razmer() + 7, 1); },
+        After::empty);
+    failEachAllocation(
+        "nado uninitialised", [](Operands& o) { o.target.nado(o.target.razmer(), -1); },
+        After::empty);
+    failEachAllocation(
+        "nado with pattern", [](Operands& o) { o.target.nado(o.target.razmer() + 40, "001"); },
+        After::empty);
+    failEachAllocation(
+        "growing text import", [](Operands& o) { o.target.impStr(o.longText.c_str()); },
+        After::empty);
+}
+
+TEST_P(FaultInjection, GrowthIsRefusedWithTheVectorUnchanged) {
+    failEachAllocation(
+        "plus zeros", [](Operands& o) { o.target.plus(33); }, After::unchanged);
+    failEachAllocation(
+        "plus ones", [](Operands& o) { o.target.plus(1, -1); }, After::unchanged);
+    failEachAllocation(
+        "concatenation", [](Operands& o) { o.target += o.other; }, After::unchanged);
+    failEachAllocation(
+        "self concatenation", [](Operands& o) { o.target += o.target; }, After::unchanged);
+    failEachAllocation(
+        "growing word import",
+        [](Operands& o) {
+            const std::uint32_t to = o.target.razmer() + 40;
+            o.target.impUL(o.target.razmer() / 2, to, o.buffer.data(),
+                           static_cast<std::uint32_t>(o.buffer.size()));
+        },
+        After::unchanged);
+}
+
+TEST_P(FaultInjection, ValueOperatorsLeaveOperandsAndTargetUnchanged) {
+    failEachAllocation(
+        "and", [](Operands& o) { o.target = o.target & o.other; }, After::unchanged);
+    failEachAllocation(
+        "or", [](Operands& o) { o.target = o.other | o.target; }, After::unchanged);
+    failEachAllocation(
+        "xor", [](Operands& o) { o.target = o.target ^ o.other; }, After::unchanged);
+    failEachAllocation(
+        "complement", [](Operands& o) { o.target = ~o.other; }, After::unchanged);
+    failEachAllocation(
+        "shift towards bit 0", [](Operands& o) { o.target = o.other << 5; }, After::unchanged);
+    failEachAllocation(
+        "shift away from bit 0", [](Operands& o) { o.target = o.target >> 33; }, After::unchanged);
+    failEachAllocation(
+        "text of the vector", [](Operands& o) { (void)o.target.to_string(); }, After::unchanged);
+}
+
+// Sizes on both sides of a word boundary, with the target shorter, equal and
+// longer than the other operand.
+INSTANTIATE_TEST_SUITE_P(WordBoundaries, FaultInjection,
+                         testing::Combine(testing::Values(1u, 33u, 300u),
+                                          testing::Values(32u, 65u, 301u)));
+
+}  // namespace
