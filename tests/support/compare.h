@@ -41,7 +41,9 @@ inline std::string difference(const Quandrelissa::ZELMAR_FLAGROW& actual,
     for (std::uint32_t w = 0; w < expected.razmerUL(); ++w) {
         const std::uint32_t diff = (actual.data()[w] ^ expected.data()[w]) & liveMask(bits, w);
         if (diff == 0) continue;
-        std::string what = "bit " + std::to_string(w * 32 + std::countr_zero(diff)) + " differs";
+        std::string what =
+            "bit " + std::to_string(w * 32 + static_cast<std::uint32_t>(std::countr_zero(diff))) +
+            " differs";
         if (bits <= 200)
             what += "\n  actual   " + bitsText(actual.data(), bits) + "\n  expected " +
                     bitsText(expected.data(), bits);
