@@ -1,0 +1,15 @@
+# Fails when an installed package file names the folder it was installed into,
+# the source tree or the build tree: such a package breaks once moved.
+file(GLOB_RECURSE package_files ${STAGE}/*.cmake ${STAGE}/*.pc)
+if(NOT package_files)
+  message(FATAL_ERROR "no package files under ${STAGE}")
+endif()
+foreach(file IN LISTS package_files)
+  file(READ ${file} text)
+  foreach(place IN ITEMS ${STAGE} ${SOURCE_DIR} ${BINARY_DIR})
+    string(FIND "${text}" "${place}" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "${file} names ${place}")
+    endif()
+  endforeach()
+endforeach()

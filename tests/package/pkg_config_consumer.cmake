@@ -1,0 +1,9 @@
+# Builds the consumer with nothing but the flags pkg-config hands out, then runs it.
+set(ENV{PKG_CONFIG_PATH} ${PC_DIR})
+execute_process(COMMAND ${PKG_CONFIG} --cflags --libs zelmar_flagrow
+                OUTPUT_VARIABLE pc_flags OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+execute_process(COMMAND ${CXX} -std=c++20 ${FLAGS} ${SOURCE} ${pc_flags} -o ${OUTPUT}
+                COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${OUTPUT} COMMAND_ERROR_IS_FATAL ANY)
