@@ -1,0 +1,20 @@
+#include "screen.h"
+
+#include "oem.h"
+
+void Screen::text(const char* s, int newlines) {
+    // A text too long for snOemBuff goes out in pieces rather than cut short.
+    do out_ << toOem(s, snOemBuff, &s);
+    while (*s != '\0');
+    newline(newlines);
+}
+
+void Screen::labelled(const char* label, std::string_view bits, bool lastOfGroup) {
+    text(label);
+    out_ << bits;
+    newline(lastOfGroup ? 2 : 1);
+}
+
+void Screen::newline(int count) {
+    for (int k = 0; k < count; ++k) out_ << std::endl;
+}

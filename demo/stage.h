@@ -1,0 +1,79 @@
+// Everything the script of sections works on: the thirteen vectors named as
+// the printed code lines name them, the receiving buffers, the typed bit
+// numbers, and the few steps every section shares.
+#ifndef ZELMAR_FLAGROW_DEMO_STAGE_H
+#define ZELMAR_FLAGROW_DEMO_STAGE_H
+
+#include <ZELMAR_FLAGROW.h>
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "keyboard.h"
+#include "screen.h"
+
+using Quandrelissa::ZELMAR_FLAGROW;
+
+/// Bit count of the constructor demonstrations.
+inline constexpr int kVSEGO = 8;
+/// Capacity of every receiving buffer: characters of a text, or 32-bit words.
+inline constexpr std::uint32_t kRAZMER_BUFF = 256;
+/// The pattern of the text constructors: 68 characters, whatever its name says.
+inline constexpr const char* snSTROKA70 =
+    "11110000111100001111000011110000111100001111000011110000111100001111";
+
+/// How many bits an operation takes: all of them, bit i, or bits i to j.
+enum class Reach { all, one, range };
+
+struct Stage {
+    /// Empty vectors and buffers; nothing is written or read yet.
+    Stage(std::istream& in, std::ostream& out) : screen(out), keyboard(in, out) {}
+
+    /// Asks whether to repeat, go on or leave: true for the answer 2. Throws LeaveScript for 0.
+    bool askChoice();
+    /// Reads a bit field into snBuff and ends the line.
+    void readBitField();
+    /// Asks for a bit field (`intro` and the example), imports it into `v` and shows it under
+    /// `heading` and `code`. An empty field shows an empty block when `emptyShown`, else throws 1.
+    void importField(const char* intro, ZELMAR_FLAGROW& v, const char* heading, const char* code,
+                     bool emptyShown);
+    /// Reads a number into `value`; an entry that is no number keeps it and says so.
+    void readNumber(std::uint32_t& value);
+    /// Asks for bit i, or bits i and j, and checks them against `bound`: a number past it is
+    /// reported and replaced by `replacement`, a reversed range put in order. `highest`, when
+    /// given, follows each question.
+    void askBits(Reach reach, const char* first, const char* last, std::uint32_t bound,
+                 std::uint32_t replacement, std::optional<std::uint32_t> highest);
+
+    /// The text of `v`, exported into `buff`; one too long for it is shown whole all the same.
+    /// Valid until the next call. Throws code 1 for an empty vector.
+    std::string_view textOf(const ZELMAR_FLAGROW& v, char* buff);
+    /// The labelled vector line "name == text", exporting `v` into `buff` first.
+    void showVector(const char* label, const ZELMAR_FLAGROW& v, char* buff,
+                    bool lastOfGroup = false);
+
+    Screen screen;
+    Keyboard keyboard;
+
+    ZELMAR_FLAGROW vb1, vb2, vb3, vb4, vb5, vb6, vb7, vb8, vb9, vb10, vb11, vb12, vb13;
+    char snBuff[kRAZMER_BUFF] = {};
+    char snBuff2[kRAZMER_BUFF] = {};
+    char snBuff3[kRAZMER_BUFF] = {};
+    std::uint32_t iulBuff[kRAZMER_BUFF] = {};
+    std::uint32_t ret = 0;
+    std::uint32_t i = 0;
+    std::uint32_t j = 0;
+
+private:
+    void askIndex(const char* question, const char* name, std::uint32_t& value,
+                  std::optional<std::uint32_t> highest);
+    void checkIndex(std::uint32_t bound, std::uint32_t replacement);
+    void checkRange(std::uint32_t bound, std::uint32_t replacement);
+
+    std::string longText_;
+};
+
+#endif  // ZELMAR_FLAGROW_DEMO_STAGE_H
