@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The package tests again with the library built shared: the test workflow
+# covers the static library, this covers the .so an installed tree would carry.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=build/package
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+  -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_DEMO=OFF -DZELMAR_FLAGROW_BENCH=OFF \
+  -DZELMAR_FLAGROW_EXAMPLES=OFF >/dev/null
+cmake --build "$build" -j2 --target zelmar_flagrow
+ctest --test-dir "$build" -R '^package\.' --output-on-failure
+echo "package: shared library installed and consumed in ${SECONDS}s"
