@@ -273,6 +273,10 @@ public:
 private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
     [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
+    /// Frees the words and leaves the vector empty, as the destructor does.
+    void release() noexcept;
+    /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.
+    void adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept;
 
     std::uint32_t* words = nullptr;
     std::uint32_t wordCount = 0;

@@ -1,0 +1,320 @@
+// Storage, sizing and every member that checks its arguments: all errors of the class except
+// those of the one-bit members are raised in this file.
+#include "ZELMAR_FLAGROW.h"
+
+#include <cassert>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "bitops.h"
+#include "bitrange.h"
+#include "errors.h"
+#include "kernels.h"
+
+namespace Quandrelissa {
+
+using detail::kernels;
+using detail::kWordBits;
+using detail::Word;
+using detail::wordsFor;
+
+namespace {
+
+constexpr const char* kFile = "ishodniki/ZELMAR_FLAGROW.cpp";
+
+[[maybe_unused]] bool invariantHolds(const ZELMAR_FLAGROW& v) noexcept {
+    return v.razmerUL() == wordsFor(v.razmer()) && (v.razmerUL() == 0 || v.data() != nullptr);
+}
+
+Word* allocate(std::size_t count) {
+    try {
+        return new Word[count];
+    } catch (...) {
+        detail::outOfMemory();
+    }
+}
+
+// A new array for `newBits` bits holding the first `oldBits` bits of `old` and zeros above,
+// storage bits included; `old` itself is left alone so that a failure changes nothing.
+Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits) {
+    Word* fresh = allocate(wordsFor(newBits));
+    const std::size_t kept = wordsFor(oldBits);
+    if (kept != 0) {
+        std::memcpy(fresh, old, kept * sizeof(Word));
+        fresh[kept - 1] &= detail::lowMask(oldBits);
+    }
+    std::memset(fresh + kept, 0, (wordsFor(newBits) - kept) * sizeof(Word));
+    return fresh;
+}
+
+// The end (one past the last bit) of the range i .. j once j is cut at the last bit.
+std::uint64_t rangeEnd(std::uint32_t bits, std::uint32_t i, std::uint32_t j) {
+    if (i >= bits || (j < bits && j < i)) throw _ZELMAR_FLAGROW(4, kFile, __LINE__);
+    return j < bits ? std::uint64_t{j} + 1 : bits;
+}
+
+}  // namespace
+
+void detail::outOfMemory() { throw _ZELMAR_FLAGROW(6, kFile, __LINE__); }
+
+void ZELMAR_FLAGROW::raise(std::int32_t code, const char* file, std::int32_t line) {
+    throw _ZELMAR_FLAGROW(code, file, line);
+}
+
+void ZELMAR_FLAGROW::release() noexcept {
+    delete[] words;
+    words = nullptr;
+    wordCount = 0;
+    bitCount = 0;
+}
+
+void ZELMAR_FLAGROW::adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept {
+    delete[] words;
+    words = fresh;
+    bitCount = bits;
+    wordCount = static_cast<std::uint32_t>(wordsFor(bits));
+}
+
+// ---- Construction, sizing, copying -----------------------------------------
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, std::int32_t fill) { nado(n, fill); }
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, const char* pattern, std::uint32_t length) {
+    if (n == 0) return;
+    // Checked before sizing: a constructor that throws leaves no object to release the words.
+    if (pattern == nullptr) raise(2, kFile, __LINE__);
+    nado(n, pattern, length);
+}
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(const char* text, std::uint32_t start, std::uint32_t count) {
+    impStr(text, start, count);
+}
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
+    if (text.size() > kMaxBits) detail::outOfMemory();
+    if (text.empty()) return;
+    nado(static_cast<std::uint32_t>(text.size()), -1);
+    kernels().textToBits(text.data(), text.size(), words);
+    assert(invariantHolds(*this));
+}
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) { *this = other; }
+
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept
+    : words(other.words), wordCount(other.wordCount), bitCount(other.bitCount) {
+    other.words = nullptr;
+    other.wordCount = 0;
+    other.bitCount = 0;
+}
+
+ZELMAR_FLAGROW::~ZELMAR_FLAGROW() { release(); }
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator=(const ZELMAR_FLAGROW& other) {
+    if (this == &other || other.bitCount == 0) return *this;
+    nado(other.bitCount, -1);
+    std::memcpy(words, other.words, std::size_t{wordCount} * sizeof(Word));
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator=(ZELMAR_FLAGROW&& other) noexcept {
+    if (this == &other) return *this;
+    release();
+    swap(other);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
+    if (n == 0) return *this;
+    release();
+    words = allocate(wordsFor(n));
+    bitCount = n;
+    wordCount = static_cast<std::uint32_t>(wordsFor(n));
+    if (fill != -1) std::memset(words, fill != 0 ? 0xFF : 0, std::size_t{wordCount} * sizeof(Word));
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::uint32_t length) {
+    // The scan stops at the NUL, so no byte past the pattern is read.
+    if (pattern != nullptr && length != 0 && std::memchr(pattern, 0, length) != nullptr)
+        raise(4, kFile, __LINE__);
+    nado(n, -1);
+    if (pattern == nullptr) raise(2, kFile, __LINE__);
+    const std::size_t period = length != 0 ? length : std::strlen(pattern);
+    if (period == 0) {
+        release();
+        return *this;
+    }
+    if (bitCount == 0) return *this;
+    const std::size_t first = period < bitCount ? period : bitCount;
+    kernels().textToBits(pattern, first, words);
+    detail::repeatPrefix(words, first, bitCount);
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+// ---- Ranges ------------------------------------------------------------------
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i, std::uint32_t j) {
+    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::set);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i, std::uint32_t j) {
+    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::clear);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) {
+    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::flip);
+    return *this;
+}
+
+bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
+    if (bitCount == 0) raise(1, kFile, __LINE__);
+    return detail::anyInRange(words, i, rangeEnd(bitCount, i, j));
+}
+
+// ---- Whole-vector queries ------------------------------------------------------
+
+bool ZELMAR_FLAGROW::test() const {
+    if (bitCount == 0) raise(1, kFile, __LINE__);
+    const std::size_t full = wordCount - 1;
+    return kernels().findNonZero(words, full) != full || detail::lastWord(words, bitCount) != 0;
+}
+
+std::uint32_t ZELMAR_FLAGROW::schet() const {
+    if (bitCount == 0) raise(1, kFile, __LINE__);
+    const Word last = detail::lastWord(words, bitCount);
+    const std::uint64_t total =
+        kernels().popcount(words, wordCount - 1) + kernels().popcount(&last, 1);
+    return static_cast<std::uint32_t>(total);
+}
+
+bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    if (a.bitCount != b.bitCount) return false;
+    if (a.bitCount == 0) ZELMAR_FLAGROW::raise(1, kFile, __LINE__);
+    return std::memcmp(a.words, b.words, (a.wordCount - std::size_t{1}) * sizeof(Word)) == 0 &&
+           detail::lastWord(a.words, a.bitCount) == detail::lastWord(b.words, b.bitCount);
+}
+
+// ---- Text form -------------------------------------------------------------------
+
+void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t count) {
+    if (text == nullptr) raise(2, kFile, __LINE__);
+    if (text[0] == '\0') return release();
+    std::uint32_t n = count;
+    if (count == kToEnd) {
+        const std::size_t length = std::strlen(text);
+        if (start > length) raise(4, kFile, __LINE__);
+        if (length - start > kMaxBits) detail::outOfMemory();
+        n = static_cast<std::uint32_t>(length - start);
+    } else {
+        // Only the characters asked for are scanned; a NUL among them means the text is
+        // shorter than start + count.
+        const std::uint64_t end = std::uint64_t{start} + count;
+        const std::size_t scan = end < std::numeric_limits<std::size_t>::max()
+                                     ? static_cast<std::size_t>(end)
+                                     : std::numeric_limits<std::size_t>::max();
+        if (std::memchr(text, 0, scan) != nullptr) raise(4, kFile, __LINE__);
+    }
+    if (n == 0) {
+        // The storage stays for the next sizing, as a zero-character import promises.
+        bitCount = 0;
+        wordCount = 0;
+        return;
+    }
+    if (std::uint64_t{wordCount} * kWordBits < n) {
+        nado(n, -1);
+    } else {
+        bitCount = n;
+        wordCount = static_cast<std::uint32_t>(wordsFor(n));
+    }
+    kernels().textToBits(text + start, n, words);
+    assert(invariantHolds(*this));
+}
+
+std::uint32_t ZELMAR_FLAGROW::expStr(char* buffer, std::uint32_t size) const {
+    // bitCount + 1 would not fit the answer: no buffer can be big enough.
+    if (bitCount == kMaxBits) return kMaxBits;
+    const std::uint32_t need = bitCount + 1;
+    if (buffer == nullptr || size < need) return need;
+    if (bitCount == 0) raise(1, kFile, __LINE__);
+    kernels().bitsToText(words, bitCount, buffer);
+    std::memset(buffer + bitCount, 0, size - bitCount);
+    return 0;
+}
+
+// ---- Word-array form ---------------------------------------------------------------
+
+std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count, std::uint32_t from,
+                                    std::uint32_t to) const {
+    if (from == kToEnd && to == kToEnd) from = 0;
+    if (bitCount == 0) {
+        // Only the whole (empty) vector can be asked for: there is no last bit to cut at.
+        if (from != 0 || to != kToEnd) raise(4, kFile, __LINE__);
+        if (buffer != nullptr) std::memset(buffer, 0, std::size_t{count} * sizeof(Word));
+        return 0;
+    }
+    if (to >= bitCount) to = bitCount - 1;
+    if (to < from) raise(4, kFile, __LINE__);
+    const std::uint32_t n = to - from + 1;
+    const auto need = static_cast<std::uint32_t>(wordsFor(n));
+    if (buffer == nullptr || need > count) return need;
+    detail::extractBits(words, from, n, buffer);
+    std::memset(buffer + need, 0, std::size_t{count - need} * sizeof(Word));
+    return 0;
+}
+
+std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
+    return impUL(0, kToEnd, buffer, count);
+}
+
+std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
+                                    const std::uint32_t* buffer, std::uint32_t count) {
+    if (to == kToEnd) {
+        if (bitCount == 0) {
+            if (from != 0) raise(4, kFile, __LINE__);
+            return 0;
+        }
+        to = bitCount - 1;
+    }
+    if (to < from) raise(4, kFile, __LINE__);
+    const std::uint32_t n = to - from + 1;
+    const auto need = static_cast<std::uint32_t>(wordsFor(n));
+    if (need > count) return need;
+    if (buffer == nullptr) raise(2, kFile, __LINE__);
+    if (to >= bitCount) adopt(grownCopy(words, bitCount, std::uint64_t{to} + 1), to + 1);
+    detail::depositBits(words, from, n, buffer);
+    assert(invariantHolds(*this));
+    return 0;
+}
+
+// ---- Growth ------------------------------------------------------------------------
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
+    if (n == 0) return *this;
+    const std::uint64_t total = std::uint64_t{bitCount} + n;
+    if (total > kMaxBits) raise(6, kFile, __LINE__);
+    Word* fresh = grownCopy(words, bitCount, total);
+    if (fill != 0) detail::applyRange(fresh, bitCount, total, detail::RangeOp::set);
+    adopt(fresh, static_cast<std::uint32_t>(total));
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
+    if (r.bitCount == 0) return *this;
+    const std::uint64_t total = std::uint64_t{bitCount} + r.bitCount;
+    if (total > kMaxBits) raise(6, kFile, __LINE__);
+    Word* fresh = grownCopy(words, bitCount, total);
+    // r may be this vector: its words are read before adopt() frees them.
+    detail::depositBits(fresh, bitCount, r.bitCount, r.words);
+    adopt(fresh, static_cast<std::uint32_t>(total));
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+}  // namespace Quandrelissa

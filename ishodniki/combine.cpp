@@ -1,0 +1,89 @@
+// The whole-vector switches and the logical operators: whole words per step, one mask for the
+// last word of a shorter right operand.
+#include <algorithm>
+
+#include "ZELMAR_FLAGROW.h"
+#include "bitops.h"
+#include "kernels.h"
+
+namespace Quandrelissa {
+
+using detail::kernels;
+using detail::Word;
+
+namespace {
+
+using Combine = void (*)(Word*, const Word*, const Word*, std::size_t) noexcept;
+
+// The left operand keeps its size. A shorter right operand reaches only its own bits: the part
+// of its last word above its size must not touch the left operand's bits there.
+void combineInto(Word* l, std::uint32_t lBits, const Word* r, std::uint32_t rBits,
+                 Combine combine) noexcept {
+    if (lBits == 0 || rBits == 0) return;
+    if (rBits >= lBits) return combine(l, l, r, detail::wordsFor(lBits));
+    const std::size_t n = detail::wordsFor(rBits);
+    const Word before = l[n - 1];
+    combine(l, l, r, n);
+    const Word mask = detail::lowMask(rBits);
+    l[n - 1] = (before & ~mask) | (l[n - 1] & mask);
+}
+
+}  // namespace
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl() noexcept {
+    std::fill_n(words, wordCount, ~Word{0});
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl() noexcept {
+    std::fill_n(words, wordCount, Word{0});
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert() noexcept {
+    kernels().notWords(words, words, wordCount);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator&=(const ZELMAR_FLAGROW& r) noexcept {
+    combineInto(words, bitCount, r.words, r.bitCount, kernels().andWords);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator|=(const ZELMAR_FLAGROW& r) noexcept {
+    combineInto(words, bitCount, r.words, r.bitCount, kernels().orWords);
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
+    combineInto(words, bitCount, r.words, r.bitCount, kernels().xorWords);
+    return *this;
+}
+
+// The value forms write straight into the result: combining the words both operands have is
+// what copying the shorter one and combining the other into it would give, in one pass.
+ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
+    kernels().andWords(result.words, a.words, b.words, result.wordCount);
+    return result;
+}
+
+ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
+    kernels().orWords(result.words, a.words, b.words, result.wordCount);
+    return result;
+}
+
+ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
+    kernels().xorWords(result.words, a.words, b.words, result.wordCount);
+    return result;
+}
+
+ZELMAR_FLAGROW ZELMAR_FLAGROW::operator~() const {
+    ZELMAR_FLAGROW result(bitCount, -1);
+    kernels().notWords(result.words, words, wordCount);
+    return result;
+}
+
+}  // namespace Quandrelissa

@@ -1,0 +1,150 @@
+// What lets the vector stand in for a standard bitset: searches, all(), hashing, streams,
+// std::string and spans.
+#include <bit>
+#include <istream>
+#include <limits>
+#include <new>
+#include <ostream>
+#include <string>
+
+#include "ZELMAR_FLAGROW.h"
+#include "bitops.h"
+#include "errors.h"
+#include "kernels.h"
+
+namespace Quandrelissa {
+
+using detail::kernels;
+using detail::kWordBits;
+using detail::Word;
+
+namespace {
+
+// The first set bit at or after `from`, or `bits` when there is none; storage bits past the
+// size may be set, so a hit there also means none.
+std::uint32_t firstSetFrom(const Word* w, std::uint32_t bits, std::uint64_t from) noexcept {
+    if (from >= bits) return bits;
+    std::size_t at = static_cast<std::size_t>(from / kWordBits);
+    Word word = w[at] & detail::highMask(from);
+    if (word == 0) {
+        const std::size_t rest = detail::wordsFor(bits) - at - 1;
+        const std::size_t next = kernels().findNonZero(w + at + 1, rest);
+        if (next == rest) return bits;
+        at += next + 1;
+        word = w[at];
+    }
+    const std::uint64_t found =
+        std::uint64_t{at} * kWordBits + static_cast<unsigned>(std::countr_zero(word));
+    return found < bits ? static_cast<std::uint32_t>(found) : bits;
+}
+
+std::uint32_t spanCount(std::size_t size) noexcept {
+    return size < ZELMAR_FLAGROW::kMaxBits ? static_cast<std::uint32_t>(size)
+                                           : ZELMAR_FLAGROW::kMaxBits;
+}
+
+}  // namespace
+
+bool ZELMAR_FLAGROW::all() const noexcept {
+    if (bitCount == 0) return true;
+    const std::size_t full = wordCount - std::size_t{1};
+    Word every = ~Word{0};
+    for (std::size_t i = 0; i < full; ++i) every &= words[i];
+    return every == ~Word{0} && detail::lastWord(words, bitCount) == detail::lowMask(bitCount);
+}
+
+std::uint32_t ZELMAR_FLAGROW::find_first() const noexcept {
+    return firstSetFrom(words, bitCount, 0);
+}
+
+std::uint32_t ZELMAR_FLAGROW::find_next(std::uint32_t i) const noexcept {
+    return firstSetFrom(words, bitCount, std::uint64_t{i} + 1);
+}
+
+std::string ZELMAR_FLAGROW::to_string() const {
+    std::string text;
+    try {
+        text.resize(bitCount);
+    } catch (...) {
+        detail::outOfMemory();
+    }
+    if (bitCount != 0) kernels().bitsToText(words, bitCount, text.data());
+    return text;
+}
+
+std::uint32_t ZELMAR_FLAGROW::expUL(std::span<std::uint32_t> buffer, std::uint32_t from,
+                                    std::uint32_t to) const {
+    return expUL(buffer.data(), spanCount(buffer.size()), from, to);
+}
+
+std::uint32_t ZELMAR_FLAGROW::impUL(std::span<const std::uint32_t> buffer) {
+    return impUL(buffer.data(), spanCount(buffer.size()));
+}
+
+std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
+                                    std::span<const std::uint32_t> buffer) {
+    return impUL(from, to, buffer.data(), spanCount(buffer.size()));
+}
+
+std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v) {
+    // A field wider than the text is padded as any other text would be.
+    if (out.width() > 0 && static_cast<std::uint64_t>(out.width()) > v.bitCount)
+        return out << v.to_string();
+    out.width(0);
+    // Whole words per chunk, so that each chunk starts at bit 0 of a word.
+    char chunk[4096];
+    for (std::uint64_t done = 0; done < v.bitCount && out;) {
+        const std::uint64_t left = v.bitCount - done;
+        const std::size_t n = left < sizeof chunk ? static_cast<std::size_t>(left) : sizeof chunk;
+        kernels().bitsToText(v.words + done / kWordBits, n, chunk);
+        out.write(chunk, static_cast<std::streamsize>(n));
+        done += n;
+    }
+    return out;
+}
+
+std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v) {
+    const std::istream::sentry ready(in);
+    if (!ready) return in;
+    std::string text;
+    std::ios_base::iostate state = std::ios_base::goodbit;
+    try {
+        std::streambuf& source = *in.rdbuf();
+        while (text.size() < ZELMAR_FLAGROW::kMaxBits) {
+            const auto c = source.sgetc();
+            if (std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof())) {
+                state |= std::ios_base::eofbit;
+                break;
+            }
+            const char ch = std::istream::traits_type::to_char_type(c);
+            if (ch != '0' && ch != '1') break;
+            text.push_back(ch);
+            source.sbumpc();
+        }
+    } catch (const std::bad_alloc&) {
+        detail::outOfMemory();
+    }
+    if (text.empty())
+        state |= std::ios_base::failbit;
+    else
+        v = ZELMAR_FLAGROW(std::string_view(text));
+    in.setstate(state);
+    return in;
+}
+
+}  // namespace Quandrelissa
+
+std::size_t std::hash<Quandrelissa::ZELMAR_FLAGROW>::operator()(
+    const Quandrelissa::ZELMAR_FLAGROW& v) const noexcept {
+    using Quandrelissa::detail::lastWord;
+    std::uint64_t h = v.size();
+    const auto mix = [&h](std::uint64_t x) {
+        h = (h ^ x) * 0x9E3779B97F4A7C15u;
+        h ^= h >> 32;
+    };
+    const std::size_t full = v.razmerUL() == 0 ? 0 : v.razmerUL() - std::size_t{1};
+    const std::uint32_t* w = v.data();
+    for (std::size_t i = 0; i < full; ++i) mix(w[i]);
+    if (v.size() != 0) mix(lastWord(w, v.size()));
+    return static_cast<std::size_t>(h);
+}

@@ -1,0 +1,51 @@
+// The word loops that dominate the running time, one table per instruction set.
+// Every kernel works on whole words and never throws; the members check and size first.
+#ifndef ZELMAR_FLAGROW_KERNELS_H
+#define ZELMAR_FLAGROW_KERNELS_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Quandrelissa::detail {
+
+struct Kernels {
+    /// Set bits in words 0 .. n - 1.
+    std::uint64_t (*popcount)(const std::uint32_t* w, std::size_t n) noexcept;
+    /// Index of the first non-zero word among 0 .. n - 1, or n.
+    std::size_t (*findNonZero)(const std::uint32_t* w, std::size_t n) noexcept;
+    /// dst[i] = a[i] op b[i] for i < n; dst may be a itself.
+    void (*andWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
+                     std::size_t n) noexcept;
+    void (*orWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
+                    std::size_t n) noexcept;
+    void (*xorWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
+                     std::size_t n) noexcept;
+    /// dst[i] = ~src[i] for i < n; dst may be src itself.
+    void (*notWords)(std::uint32_t* dst, const std::uint32_t* src, std::size_t n) noexcept;
+    /// dst[i] = src[i] >> b | src[i + 1] << (32 - b) for i < n, ascending, 0 < b < 32: reads
+    /// src[0 .. n]; dst may lie at or below src in the same array.
+    void (*funnelDown)(std::uint32_t* dst, const std::uint32_t* src, std::size_t n,
+                       unsigned b) noexcept;
+    /// dst[i] = src[i] << b | src[i - 1] >> (32 - b) for i < n, descending, 0 < b < 32: reads
+    /// src[-1 .. n - 1]; dst may lie at or above src in the same array.
+    void (*funnelUp)(std::uint32_t* dst, const std::uint32_t* src, std::size_t n,
+                     unsigned b) noexcept;
+    /// Writes bits 0 .. n - 1 of `w` as n characters '0'/'1'.
+    void (*bitsToText)(const std::uint32_t* w, std::size_t n, char* out) noexcept;
+    /// Packs n characters into the first (n + 31) / 32 words, any byte but '0' a set bit;
+    /// the bits of the last word past n become 0.
+    void (*textToBits)(const char* text, std::size_t n, std::uint32_t* out) noexcept;
+};
+
+extern const Kernels portableKernels;
+#if defined(ZELMAR_FLAGROW_X86_KERNELS)
+extern const Kernels avx2Kernels;
+extern const Kernels avx512Kernels;
+#endif
+
+/// The table of the family in use (see dispatch.h).
+const Kernels& kernels() noexcept;
+
+}  // namespace Quandrelissa::detail
+
+#endif  // ZELMAR_FLAGROW_KERNELS_H
