@@ -207,7 +207,7 @@ TEST_P(FaultInjection, ValueOperatorsLeaveOperandsAndTargetUnchanged) {
     failEachAllocation(
         "shift away from bit 0", [](Operands& o) { o.target = o.target >> 33; }, After::unchanged);
     failEachAllocation(
-        "text of the vector", [](Operands& o) { (void)o.target.to_string(); }, After::unchanged);
+        "text of the vector", [](Operands& o) { (void)o.other.to_string(); }, After::unchanged);
 }
 
 // Sizes on both sides of a word boundary, with the target shorter, equal and

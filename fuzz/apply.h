@@ -1,0 +1,240 @@
+// Runs one step on either implementation and records everything it answered:
+// the code thrown, the value returned, the buffers written and any new vector.
+#ifndef ZF_FUZZ_APPLY_H
+#define ZF_FUZZ_APPLY_H
+
+#include <ZELMAR_FLAGROW.h>
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "step.h"
+
+namespace zf_fuzz {
+
+struct Outcome {
+    std::int32_t code = 0;  // 0: nothing was thrown
+    bool foreignException = false;
+    std::uint64_t value = 0;
+    std::vector<char> bytes;
+    std::vector<std::uint32_t> words;
+    std::string made;  // a vector the step built, as its size and bits
+
+    bool operator==(const Outcome&) const = default;
+};
+
+/// The size and every meaningful bit, read one bit at a time.
+template <class V>
+std::string describe(const V& v) {
+    std::string s = std::to_string(v.razmer()) + ':';
+    for (std::uint32_t i = 0; i < v.razmer(); ++i) s += v.test(i) ? '1' : '0';
+    return s;
+}
+
+namespace detail {
+
+template <class V>
+void keep(Outcome& out, V& slot, V made) {
+    out.made = describe(made);
+    slot.swap(made);
+}
+
+template <class V>
+void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
+    V& t = v[s.target];
+    V& o = v[s.source];
+    const char* text = s.null ? nullptr : s.text.data();
+    switch (s.kind) {
+        case Kind::constructFill:
+            keep(out, t, V(s.n, s.fill));
+            break;
+        case Kind::constructPattern:
+            keep(out, t, V(s.n, text, s.start));
+            break;
+        case Kind::constructText:
+            keep(out, t, V(text, s.start, s.count));
+            break;
+        case Kind::constructView:
+            keep(out, t, V(std::string_view(s.text.data())));
+            break;
+        case Kind::copyConstruct:
+            keep(out, t, V(o));
+            break;
+        case Kind::moveConstruct:
+            keep(out, t, V(std::move(o)));
+            break;
+        case Kind::assign:
+            t = o;
+            break;
+        case Kind::moveAssign:
+            // A vector moved into itself is left in no state worth comparing.
+            if (&t != &o) t = std::move(o);
+            break;
+        case Kind::nadoFill:
+            t.nado(s.n, s.fill);
+            break;
+        case Kind::nadoPattern:
+            t.nado(s.n, text, s.start);
+            break;
+        case Kind::bitSet:
+            t.vkl(s.i);
+            break;
+        case Kind::bitClear:
+            t.otkl(s.i);
+            break;
+        case Kind::bitFlip:
+            t.invert(s.i);
+            break;
+        case Kind::bitTest:
+            out.value = t.test(s.i);
+            break;
+        case Kind::allSet:
+            t.vkl();
+            break;
+        case Kind::allClear:
+            t.otkl();
+            break;
+        case Kind::allFlip:
+            t.invert();
+            break;
+        case Kind::rangeSet:
+            t.vkl(s.i, s.j);
+            break;
+        case Kind::rangeClear:
+            t.otkl(s.i, s.j);
+            break;
+        case Kind::rangeFlip:
+            t.invert(s.i, s.j);
+            break;
+        case Kind::rangeTest:
+            out.value = t.test(s.i, s.j);
+            break;
+        case Kind::anyBit:
+            out.value = t.test();
+            break;
+        case Kind::noBit:
+            out.value = t.null();
+            break;
+        case Kind::countBits:
+            out.value = t.schet();
+            break;
+        case Kind::importText:
+            t.impStr(text, s.start, s.count);
+            break;
+        case Kind::exportText: {
+            // Exactly as large as claimed, so a write past it is an overflow.
+            out.bytes.assign(s.count, '#');
+            out.value = t.expStr(s.null ? nullptr : out.bytes.data(), s.count);
+            break;
+        }
+        case Kind::exportWords:
+            out.words = s.words;
+            out.value = t.expUL(s.null ? nullptr : out.words.data(), s.count, s.i, s.j);
+            break;
+        case Kind::exportWordsSpan:
+            out.words = s.words;
+            out.value = t.expUL(std::span<std::uint32_t>(out.words).first(s.count), s.i, s.j);
+            break;
+        case Kind::importWords: {
+            const std::uint32_t* w = s.null ? nullptr : s.words.data();
+            out.value = s.i % 2 == 0 ? t.impUL(w, s.count) : t.impUL(s.i, s.j, w, s.count);
+            break;
+        }
+        case Kind::importWordsRange:
+            out.value = t.impUL(s.i, s.j, s.null ? nullptr : s.words.data(), s.count);
+            break;
+        case Kind::importWordsSpan: {
+            const auto w = std::span<const std::uint32_t>(s.words).first(s.count);
+            out.value = s.fill == 0 ? t.impUL(w) : t.impUL(s.i, s.j, w);
+            break;
+        }
+        case Kind::plus:
+            t.plus(s.n, s.fill);
+            break;
+        case Kind::andAssign:
+            t &= o;
+            break;
+        case Kind::orAssign:
+            t |= o;
+            break;
+        case Kind::xorAssign:
+            t ^= o;
+            break;
+        case Kind::concat:
+            t += o;
+            break;
+        case Kind::complement:
+            keep(out, t, ~o);
+            break;
+        case Kind::andOp:
+            keep(out, t, t & o);
+            break;
+        case Kind::orOp:
+            keep(out, t, o | t);
+            break;
+        case Kind::xorOp:
+            keep(out, t, t ^ o);
+            break;
+        case Kind::shiftDownAssign:
+            t <<= s.n;
+            break;
+        case Kind::shiftUpAssign:
+            t >>= s.n;
+            break;
+        case Kind::shiftDown:
+            keep(out, t, o << s.n);
+            break;
+        case Kind::shiftUp:
+            keep(out, t, o >> s.n);
+            break;
+        case Kind::less:
+            out.value = t < o;
+            break;
+        case Kind::equal:
+            out.value = t == o;
+            break;
+        case Kind::notEqual:
+            out.value = t != o;
+            break;
+        case Kind::bitsetQueries:
+            out.value = std::uint64_t{t.any()} | std::uint64_t{t.none()} << 1 |
+                        std::uint64_t{t.all()} << 2 | std::uint64_t{t.count()} << 3;
+            break;
+        case Kind::findBits:
+            out.value = std::uint64_t{t.find_first()} << 32 | t.find_next(s.i);
+            break;
+        case Kind::toString:
+            out.made = t.to_string();
+            break;
+        case Kind::swapSlots:
+            t.swap(o);
+            break;
+        case Kind::switchKernels:
+        case Kind::count_:
+            break;
+    }
+}
+
+}  // namespace detail
+
+template <class V>
+Outcome apply(const Step& s, std::array<V, kSlots>& v) {
+    Outcome out;
+    try {
+        detail::applyUnchecked(s, v, out);
+    } catch (const Quandrelissa::_ZELMAR_FLAGROW& e) {
+        out.code = e.code();
+    } catch (...) {
+        out.foreignException = true;
+    }
+    return out;
+}
+
+}  // namespace zf_fuzz
+
+#endif  // ZF_FUZZ_APPLY_H
