@@ -1,0 +1,72 @@
+// The whole dialogue, compared with transcripts written from the intended
+// behaviour: each scenario feeds NAME.in and expects NAME.out.
+#include <console.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "transcript.h"
+
+namespace {
+
+const std::filesystem::path kDir = ZF_TRANSCRIPTS;
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class Transcript : public testing::TestWithParam<const char*> {};
+
+TEST_P(Transcript, RunInProcessMatches) {
+    std::istringstream in(readAll(kDir / (std::string(GetParam()) + ".in")));
+    std::ostringstream out;
+    EXPECT_EQ(runConsole(in, out), 0);
+    EXPECT_EQ(
+        compareTranscript(loadTranscript(kDir / (std::string(GetParam()) + ".out")), out.str()),
+        "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Transcript,
+                         testing::Values("full_run", "quit_first", "quit_late", "repeats", "fields",
+                                         "field_255", "field_256", "empty_field_sizing",
+                                         "empty_field_operands", "empty_field_queries", "numbers",
+                                         "bit_numbers", "long_vectors", "end_at_choice",
+                                         "end_in_field", "end_at_number", "end_at_bit_number",
+                                         "end_at_final_wait"),
+                         [](const testing::TestParamInfo<const char*>& scenario) {
+                             return std::string(scenario.param);
+                         });
+
+/// The program itself, with the locale of its environment; its exit status and output.
+std::pair<int, std::string> runProgram(const char* locale, const char* scenario) {
+    const std::string command = std::string("LC_ALL=") + locale + " '" ZF_PROGRAM "' < '" +
+                                (kDir / (std::string(scenario) + ".in")).string() + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        output.append(chunk, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST(Program, WritesUtf8UnderUtf8Locale) {
+    const auto [status, output] = runProgram("C.UTF-8", "full_run");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(compareTranscript(loadTranscript(kDir / "full_run.out"), output), "");
+}
+
+TEST(Program, WritesUtf8UnderAsciiLocale) {
+    const auto [status, output] = runProgram("C", "quit_first");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(compareTranscript(loadTranscript(kDir / "quit_first.out"), output), "");
+}
+
+}  // namespace
