@@ -1,0 +1,37 @@
+// Who runs which rows. boost's rows are left out of a build without boost.
+#ifndef ZELMAR_FLAGROW_BENCH_CONTENDERS_H
+#define ZELMAR_FLAGROW_BENCH_CONTENDERS_H
+
+#include "contender_ours.h"
+#include "contender_raw.h"
+#include "contender_vbool.h"
+#if ZELMAR_FLAGROW_BENCH_BOOST
+#include "contender_boost.h"
+#endif
+
+namespace bench {
+
+template <class... Cs>
+struct Contenders {
+    /// Calls f.template operator()<C>() for every contender C, in order.
+    template <class F>
+    static void each(F f) {
+        (f.template operator()<Cs>(), ...);
+    }
+};
+
+#if ZELMAR_FLAGROW_BENCH_BOOST
+/// Every contender: for operations that all of them offer.
+using Everyone = Contenders<Ours, Boost, VBool, Raw>;
+/// Those with whole-word combining, shifts and range flips (std::vector<bool> has none).
+using WordWise = Contenders<Ours, Boost, Raw>;
+#else
+using Everyone = Contenders<Ours, VBool, Raw>;
+using WordWise = Contenders<Ours, Raw>;
+#endif
+/// Operations no peer offers.
+using OursAndRaw = Contenders<Ours, Raw>;
+
+}  // namespace bench
+
+#endif  // ZELMAR_FLAGROW_BENCH_CONTENDERS_H

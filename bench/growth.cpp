@@ -1,0 +1,46 @@
+#include <variant>
+
+#include "contenders.h"
+#include "families.h"
+
+namespace bench {
+namespace {
+
+template <class C>
+void growth(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    const auto random = [n] { return randomVec<C>(n, kSeedA); };
+
+    addGrowthRow(
+        rowName("plus", C::name, lg), n + 64, random, [] { return std::monostate{}; },
+        [](auto& v, std::monostate) { C::growOnes(v, 64); });
+    addGrowthRow(
+        rowName("append", C::name, lg), n + n / 2, random,
+        [n] { return typename C::Tail(C::tail(randomVec<C>(n / 2, kSeedB))); },
+        [](auto& v, const auto& tail) { C::append(v, tail); });
+
+    addRow(rowName("copy", C::name, lg), n / 8.0, random, [](const auto& v) {
+        const typename C::Vec copy(v);
+        touch(&copy);
+    });
+
+    struct Sized {
+        typename C::Vec v;
+        PeakWatch watch;
+        void report(benchmark::State& state) const { watch.report(state); }
+    };
+    addRow(
+        rowName("nado", C::name, lg), n / 8.0,
+        [=] {
+            return Sized{random(), PeakWatch(n / 8.0)};
+        },
+        changing([n](Sized& f) { f.watch.around([&] { C::refill(f.v, n); }); }));
+}
+
+}  // namespace
+
+void registerGrowth(unsigned lg) {
+    Everyone::each([lg]<class C>() { growth<C>(lg); });
+}
+
+}  // namespace bench

@@ -1,0 +1,33 @@
+#include "contenders.h"
+#include "families.h"
+
+namespace bench {
+namespace {
+
+template <class C>
+void fills(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    const auto random = [n] { return randomVec<C>(n, kSeedA); };
+    addRow(rowName("set_range", C::name, lg), rangeBits(n) / 8.0, random,
+           changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), true); }));
+    addRow(rowName("clear_range", C::name, lg), rangeBits(n) / 8.0, random,
+           changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), false); }));
+}
+
+template <class C>
+void flips(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    addRow(
+        rowName("flip_range", C::name, lg), rangeBits(n) / 8.0,
+        [n] { return randomVec<C>(n, kSeedA); },
+        changing([n](auto& v) { C::flipRange(v, kFrom, rangeTo(n)); }));
+}
+
+}  // namespace
+
+void registerRanges(unsigned lg) {
+    Everyone::each([lg]<class C>() { fills<C>(lg); });
+    WordWise::each([lg]<class C>() { flips<C>(lg); });
+}
+
+}  // namespace bench

@@ -1,0 +1,156 @@
+// What every row shares: the sizes, the row names, the inputs and the registration helpers.
+// A row is named operation/contender/log2(bits), so that a script can pair the contenders.
+#ifndef ZELMAR_FLAGROW_BENCH_ROWS_H
+#define ZELMAR_FLAGROW_BENCH_ROWS_H
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "barrier.h"
+#include "heap.h"
+
+namespace bench {
+
+/// log2 of the sizes: one in the first-level cache, one in the second, one far beyond the last.
+inline constexpr unsigned kLogSizes[] = {14, 20, 30};
+
+inline std::uint32_t bitsOf(unsigned lg) { return std::uint32_t{1} << lg; }
+
+/// The range rows work on [kFrom, n - 7], misaligned at both ends on purpose.
+inline constexpr std::uint32_t kFrom = 5;
+inline std::uint32_t rangeTo(std::uint32_t n) { return n - 7; }
+inline std::uint32_t rangeBits(std::uint32_t n) { return rangeTo(n) - kFrom + 1; }
+
+/// Seeds of the two random operands, the same for every contender.
+inline constexpr std::uint64_t kSeedA = 1;
+inline constexpr std::uint64_t kSeedB = 2;
+
+/// `bits` random bits in 64-bit words, bit i at position i % 64 of word i / 64.
+std::vector<std::uint64_t> randomWords(std::size_t bits, std::uint64_t seed);
+/// `chars` random '0' and '1' characters.
+std::string randomText(std::size_t chars, std::uint64_t seed);
+/// `count` random bit numbers below `bits`.
+std::vector<std::uint32_t> randomIndexes(std::size_t count, std::uint32_t bits);
+
+/// Stops the program when a contender did not do the work a row asked for.
+void require(bool done, const char* what);
+
+/// operation/contender/lg.
+std::string rowName(const char* operation, const char* contender, unsigned lg);
+
+/// The random words of randomWords(bits, seed) as an array of `Word`.
+template <class Word>
+std::vector<Word> randomBuffer(std::size_t bits, std::uint64_t seed) {
+    const std::vector<std::uint64_t> words = randomWords(bits, seed);
+    std::vector<Word> buffer(words.size() * sizeof(std::uint64_t) / sizeof(Word));
+    std::memcpy(buffer.data(), words.data(), words.size() * sizeof(std::uint64_t));
+    return buffer;
+}
+
+/// The random vector `seed` of `bits` bits, as contender C holds it.
+template <class C>
+typename C::Vec randomVec(std::uint32_t bits, std::uint64_t seed) {
+    return C::build(randomWords(bits, seed), bits);
+}
+
+/// The body of a row that asks `question` of its fixture.
+template <class F>
+auto asking(F question) {
+    return [question](auto& fixture) {
+        touch(&fixture);
+        keep(question(fixture));
+    };
+}
+
+/// The body of a row that changes its fixture with `change`.
+template <class F>
+auto changing(F change) {
+    return [change](auto& fixture) {
+        change(fixture);
+        touch(&fixture);
+    };
+}
+
+/// The most heap an operation held at once beyond what was live before it, in arrays of
+/// `arrayBytes` bytes: 0 when it freed the old array before taking the new one.
+class PeakWatch {
+public:
+    explicit PeakWatch(double arrayBytes) : arrayBytes_(arrayBytes) {}
+
+    template <class F>
+    void around(F&& operation) {
+        const std::size_t before = heap::live();
+        heap::restartPeak();
+        operation();
+        worst_ = std::max(worst_, static_cast<double>(heap::peak() - before) / arrayBytes_);
+    }
+    void report(benchmark::State& state) const { state.counters["extra_arrays"] = worst_; }
+
+private:
+    double arrayBytes_;
+    double worst_ = 0;
+};
+
+/// Byte throughput of the row, and the counters of a fixture that has a report(state) member.
+template <class Fixture>
+void finish(benchmark::State& state, double bytesPerIteration, const Fixture& fixture) {
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(bytesPerIteration * static_cast<double>(state.iterations())));
+    if constexpr (requires { fixture.report(state); }) fixture.report(state);
+}
+
+/// A row whose fixture, made by `setup` outside the clock, `body` works on once an iteration.
+template <class Setup, class Body>
+void addRow(const std::string& name, double bytes, Setup setup, Body body) {
+    benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
+        auto fixture = setup();
+        for (auto _ : state) body(fixture);
+        finish(state, bytes, fixture);
+    });
+}
+
+/// What a growth row works on: a fresh copy of `pristine` for every call, since a copy holds
+/// no spare capacity, the other operand, and the arrays the calls held at once.
+template <class Vec, class Operand>
+struct Growing {
+    Vec pristine;
+    Operand operand;
+    std::vector<Vec> fresh;
+    PeakWatch watch;
+    void report(benchmark::State& state) const { watch.report(state); }
+};
+
+/// A row for `grow(vector, operand)`, which leaves the vector `resultBits` long. Fresh copies are
+/// made with the clock stopped, a batch at a time so that stopping it stays cheap.
+template <class MakeVec, class MakeOperand, class Grow>
+void addGrowthRow(const std::string& name, std::size_t resultBits, MakeVec makeVec,
+                  MakeOperand makeOperand, Grow grow) {
+    using Fixture = Growing<decltype(makeVec()), decltype(makeOperand())>;
+    const std::size_t batch = std::max<std::size_t>(1, (std::size_t{1} << 22) / resultBits);
+    const double bytes = static_cast<double>(resultBits) / 8;
+    benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
+        auto pristine = makeVec();
+        Fixture f{pristine, makeOperand(), std::vector(batch, pristine), PeakWatch(bytes)};
+        while (state.KeepRunningBatch(static_cast<benchmark::IterationCount>(batch))) {
+            state.PauseTiming();
+            for (auto& v : f.fresh) v = decltype(pristine)(f.pristine);
+            state.ResumeTiming();
+            for (auto& v : f.fresh) {
+                f.watch.around([&] { grow(v, f.operand); });
+                touch(&v);
+            }
+        }
+        finish(state, bytes, f);
+    });
+}
+
+}  // namespace bench
+
+#endif  // ZELMAR_FLAGROW_BENCH_ROWS_H

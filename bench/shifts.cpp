@@ -1,0 +1,28 @@
+#include "contenders.h"
+#include "families.h"
+
+namespace bench {
+namespace {
+
+/// shl moves bits towards bit 0 (our <<=, boost's >>=), shr away from it.
+template <class C>
+void shifts(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    const auto random = [n] { return randomVec<C>(n, kSeedA); };
+    const std::pair<const char*, std::uint32_t> counts[] = {
+        {"1", 1}, {"32", 32}, {"33", 33}, {"half", n / 2}};
+    for (const auto& [label, k] : counts) {
+        addRow(rowName((std::string("shl") + label).c_str(), C::name, lg), n / 8.0, random,
+               changing([k](auto& v) { C::shiftDown(v, k); }));
+        addRow(rowName((std::string("shr") + label).c_str(), C::name, lg), n / 8.0, random,
+               changing([k](auto& v) { C::shiftUp(v, k); }));
+    }
+}
+
+}  // namespace
+
+void registerShifts(unsigned lg) {
+    WordWise::each([lg]<class C>() { shifts<C>(lg); });
+}
+
+}  // namespace bench

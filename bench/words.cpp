@@ -1,0 +1,65 @@
+#include <vector>
+
+#include "contenders.h"
+#include "families.h"
+
+namespace bench {
+namespace {
+
+template <class C>
+void words(unsigned lg) {
+    using Word = typename C::Word;
+    struct Fixture {
+        typename C::Vec v;
+        std::vector<Word> buffer;
+    };
+    const std::uint32_t n = bitsOf(lg);
+    const std::uint32_t range = rangeBits(n);
+    const auto wordsFor = [](std::size_t bits) {
+        return (bits + 8 * sizeof(Word) - 1) / (8 * sizeof(Word));
+    };
+
+    addRow(
+        rowName("to_words", C::name, lg), n / 8.0,
+        [=] {
+            return Fixture{randomVec<C>(n, kSeedA), std::vector<Word>(wordsFor(n))};
+        },
+        changing([](Fixture& f) { C::toWords(f.v, f.buffer); }));
+    addRow(
+        rowName("from_words", C::name, lg), n / 8.0,
+        [=] {
+            return Fixture{C::zeros(n), randomBuffer<Word>(n, kSeedA)};
+        },
+        changing([](Fixture& f) { C::fromWords(f.v, f.buffer); }));
+    addRow(
+        rowName("to_words_range", C::name, lg), range / 8.0,
+        [=] {
+            return Fixture{randomVec<C>(n, kSeedA), std::vector<Word>(wordsFor(range))};
+        },
+        changing([n](Fixture& f) { C::toWordsIn(f.v, f.buffer, kFrom, rangeTo(n)); }));
+    addRow(
+        rowName("from_words_range", C::name, lg), range / 8.0,
+        [=] {
+            return Fixture{C::zeros(n), randomBuffer<Word>(range, kSeedA)};
+        },
+        changing([n](Fixture& f) { C::fromWordsIn(f.v, f.buffer, kFrom, rangeTo(n)); }));
+}
+
+/// Words written past the end of a vector of half the size, which grows to take them.
+template <class C>
+void growingImport(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    addGrowthRow(
+        rowName("from_words_grow", C::name, lg), n, [n] { return randomVec<C>(n / 2, kSeedA); },
+        [n] { return randomBuffer<typename C::Word>(n / 2, kSeedB); },
+        [n](auto& v, const auto& buffer) { C::fromWordsIn(v, buffer, n / 2, n - 1); });
+}
+
+}  // namespace
+
+void registerWords(unsigned lg) {
+    Everyone::each([lg]<class C>() { words<C>(lg); });
+    OursAndRaw::each([lg]<class C>() { growingImport<C>(lg); });
+}
+
+}  // namespace bench
