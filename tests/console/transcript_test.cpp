@@ -35,10 +35,10 @@ TEST_P(Transcript, RunInProcessMatches) {
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, Transcript,
                          testing::Values("full_run", "quit_first", "quit_late", "repeats", "fields",
-                                         "field_255", "field_256", "empty_field_sizing",
-                                         "empty_field_operands", "empty_field_queries", "numbers",
-                                         "bit_numbers", "long_vectors", "end_at_choice",
-                                         "end_in_field", "end_at_number", "end_at_bit_number",
+                                         "field_255", "field_256", "empty_fields",
+                                         "empty_field_queries", "number_hex", "number_negative",
+                                         "not_a_number", "bit_numbers", "long_vectors",
+                                         "end_at_choice", "end_in_field", "end_at_number",
                                          "end_at_final_wait"),
                          [](const testing::TestParamInfo<const char*>& scenario) {
                              return std::string(scenario.param);
