@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ZELMAR_FLAGROW.h"
+#include "concat.h"
 #include "reference_model.h"
 
 namespace zf_test {
@@ -34,19 +35,20 @@ inline std::string difference(const Quandrelissa::ZELMAR_FLAGROW& actual,
                               const ReferenceVector& expected) {
     const std::uint32_t bits = expected.razmer();
     if (actual.razmer() != bits)
-        return "size " + std::to_string(actual.razmer()) + ", expected " + std::to_string(bits);
+        return concat("size ", std::to_string(actual.razmer()), ", expected ",
+                      std::to_string(bits));
     if (actual.razmerUL() != expected.razmerUL())
-        return "word count " + std::to_string(actual.razmerUL()) + ", expected " +
-               std::to_string(expected.razmerUL());
+        return concat("word count ", std::to_string(actual.razmerUL()), ", expected ",
+                      std::to_string(expected.razmerUL()));
     for (std::uint32_t w = 0; w < expected.razmerUL(); ++w) {
         const std::uint32_t diff = (actual.data()[w] ^ expected.data()[w]) & liveMask(bits, w);
         if (diff == 0) continue;
-        std::string what =
-            "bit " + std::to_string(w * 32 + static_cast<std::uint32_t>(std::countr_zero(diff))) +
-            " differs";
+        std::string what = concat(
+            "bit ", std::to_string(w * 32 + static_cast<std::uint32_t>(std::countr_zero(diff))),
+            " differs");
         if (bits <= 200)
-            what += "\n  actual   " + bitsText(actual.data(), bits) + "\n  expected " +
-                    bitsText(expected.data(), bits);
+            what = concat(what, "\n  actual   ", bitsText(actual.data(), bits), "\n  expected ",
+                          bitsText(expected.data(), bits));
         return what;
     }
     return {};

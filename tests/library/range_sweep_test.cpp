@@ -1,0 +1,74 @@
+// Every pair of range ends around word and register boundaries, under every kernel family: the
+// ranged members against the model, on vectors whose spare storage bits are set.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "kernel_family.h"
+#include "lockstep.h"
+
+namespace zf_test {
+namespace {
+
+constexpr std::uint32_t kToEnd = ReferenceVector::kToEnd;
+
+std::vector<std::uint32_t> ends(std::uint32_t n) {
+    std::vector<std::uint32_t> points = {0, 1, n / 2, n - 1, n, n + 1, kToEnd};
+    for (std::uint32_t b = 32; b < n + 32; b += b < 512 ? 32 : 256) {
+        points.push_back(b - 1);
+        points.push_back(b);
+    }
+    return points;
+}
+
+class RangeSweep : public EachKernelFamily {};
+
+TEST_P(RangeSweep, EveryRangedMemberAgreesWithTheModel) {
+    for (const std::uint32_t n : {1u, 31u, 32u, 33u, 64u, 97u, 256u, 257u, 513u, 1100u}) {
+        SCOPED_TRACE(concat("size ", std::to_string(n)));
+        Lockstep lockstep;
+        // v1 keeps the starting bits, every storage bit past them set.
+        lockstep.actual[1] = Quandrelissa::ZELMAR_FLAGROW(n, 1);
+        lockstep.expected[1] = ReferenceVector(n, 1);
+        for (std::uint32_t p = 0; p < n; p += 3) {
+            lockstep.actual[1].otkl(p);
+            lockstep.expected[1].otkl(p);
+        }
+        for (const std::uint32_t i : ends(n)) {
+            for (const std::uint32_t j : ends(n)) {
+                for (int op = 0; op < 4; ++op) {
+                    constexpr const char* kNames[] = {"vkl", "otkl", "invert", "test"};
+                    const std::string text =
+                        concat("v0 = v1; v0.", kNames[op], "(", std::to_string(i), ", ",
+                               std::to_string(j), ")");
+                    const Step step = makeStep(text, [=](auto& vs) {
+                        vs[0] = vs[1];
+                        auto& x = vs[0];
+                        switch (op) {
+                            case 0:
+                                x.vkl(i, j);
+                                break;
+                            case 1:
+                                x.otkl(i, j);
+                                break;
+                            case 2:
+                                x.invert(i, j);
+                                break;
+                            default:
+                                return observe(x.test(i, j));
+                        }
+                        return Observation{};
+                    });
+                    if (!lockstep.apply(step)) return;
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, RangeSweep, kernelFamilies(), familyName);
+
+}  // namespace
+}  // namespace zf_test

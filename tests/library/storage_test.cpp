@@ -1,0 +1,259 @@
+// Construction, sizing, single bits, the whole vector, copying, moving and the error record.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "ZELMAR_FLAGROW.h"
+#include "edge.h"
+
+namespace zf_test {
+namespace {
+
+using Quandrelissa::_ZELMAR_FLAGROW;
+using Quandrelissa::ZELMAR_FLAGROW;
+
+constexpr std::uint32_t kToEnd = ZELMAR_FLAGROW::kToEnd;
+
+TEST(Construction, DefaultVectorIsEmptyWithoutStorage) {
+    const ZELMAR_FLAGROW v;
+    EXPECT_EQ(v.razmer(), 0u);
+    EXPECT_EQ(v.razmerUL(), 0u);
+    EXPECT_FALSE(v.est());
+    EXPECT_EQ(v.data(), nullptr);
+}
+
+TEST(Construction, FillZeroClearsAndEveryFillButMinusOneSets) {
+    EXPECT_EQ(bits(ZELMAR_FLAGROW(8)), "00000000");
+    for (const std::int32_t fill : {1, 5, -2, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(bits(ZELMAR_FLAGROW(8, fill)), "11111111") << "fill " << fill;
+}
+
+TEST(Construction, FillOneSetsTheSpareStorageBitsToo) {
+    EXPECT_EQ(ZELMAR_FLAGROW(8, 1).data()[0], 0xFFFFFFFFu);
+    const ZELMAR_FLAGROW v(35, 1);
+    EXPECT_EQ(v.data()[0], 0xFFFFFFFFu);
+    EXPECT_EQ(v.data()[1], 0xFFFFFFFFu);
+}
+
+TEST(Construction, UninitialisedFillStillSizesTheStorage) {
+    const ZELMAR_FLAGROW v(8, -1);
+    EXPECT_EQ(v.razmer(), 8u);
+    EXPECT_EQ(v.razmerUL(), 1u);
+    EXPECT_NE(v.data(), nullptr);
+    EXPECT_EQ(ZELMAR_FLAGROW(100, -1).razmerUL(), 4u);
+}
+
+TEST(Construction, ZeroBitsIgnoresFillAndPattern) {
+    EXPECT_FALSE(ZELMAR_FLAGROW(0, 1).est());
+    EXPECT_EQ(
+        codeOf([] { EXPECT_FALSE(ZELMAR_FLAGROW(0, static_cast<const char*>(nullptr)).est()); }),
+        0);
+    EXPECT_EQ(codeOf([] { EXPECT_FALSE(ZELMAR_FLAGROW(0, "01", 9).est()); }), 0);
+}
+
+TEST(Construction, WordCountFollowsBitCount) {
+    const std::pair<std::uint32_t, std::uint32_t> kCases[] = {{1, 1},  {31, 1}, {32, 1}, {33, 2},
+                                                              {35, 2}, {64, 2}, {65, 3}, {192, 6}};
+    for (const auto& [n, words] : kCases) {
+        EXPECT_EQ(ZELMAR_FLAGROW(n).razmerUL(), words) << n << " bits";
+        EXPECT_EQ(ZELMAR_FLAGROW(n, 1).razmerUL(), words) << n << " bits";
+    }
+}
+
+TEST(Sizing, NadoDiscardsTheOldBitsEvenAtTheSameSize) {
+    ZELMAR_FLAGROW v(35, 1);
+    v.nado(35);
+    EXPECT_EQ(bits(v), std::string(35, '0'));
+    v.nado(35, 1);
+    EXPECT_EQ(v.data()[0], 0xFFFFFFFFu);
+    EXPECT_EQ(v.data()[1], 0xFFFFFFFFu);
+}
+
+TEST(Sizing, NadoToZeroBitsChangesNothing) {
+    ZELMAR_FLAGROW v("1011001110");
+    const std::uint32_t* storage = v.data();
+    v.nado(0);
+    v.nado(0, 1);
+    v.nado(0, -1);
+    EXPECT_EQ(bits(v), "1011001110");
+    EXPECT_EQ(v.data(), storage);
+}
+
+TEST(SingleBits, ReachTheLastBitAndRejectTheNextWithoutChange) {
+    ZELMAR_FLAGROW v(35);
+    v.vkl(34);
+    EXPECT_TRUE(v.test(34));
+    const std::string before = bits(v);
+    for (const std::uint32_t i : {35u, 36u, kToEnd}) {
+        EXPECT_EQ(codeOf([&] { v.vkl(i); }), 4);
+        EXPECT_EQ(codeOf([&] { v.otkl(i); }), 4);
+        EXPECT_EQ(codeOf([&] { v.invert(i); }), 4);
+        EXPECT_EQ(codeOf([&] { (void)v.test(i); }), 4);
+    }
+    EXPECT_EQ(bits(v), before);
+}
+
+TEST(SingleBits, EmptyVectorRejectsEveryBitNumber) {
+    ZELMAR_FLAGROW v;
+    EXPECT_EQ(codeOf([&] { (void)v.test(0); }), 4);
+    EXPECT_EQ(codeOf([&] { v.vkl(0); }), 4);
+    EXPECT_EQ(codeOf([&] { v.invert(kToEnd); }), 4);
+}
+
+TEST(SingleBits, FlipTwiceRestores) {
+    ZELMAR_FLAGROW v("0110100");
+    v.invert(2);
+    EXPECT_EQ(bits(v), "0100100");
+    v.invert(2);
+    EXPECT_EQ(bits(v), "0110100");
+}
+
+TEST(WholeVector, MembersOnAnEmptyVectorDoNothing) {
+    ZELMAR_FLAGROW v;
+    v.vkl().otkl().invert();
+    EXPECT_FALSE(v.est());
+    EXPECT_EQ(v.data(), nullptr);
+}
+
+TEST(WholeVector, VklSetsTheSpareBitsYetCountsOnlyTheSize) {
+    ZELMAR_FLAGROW v(35);
+    v.vkl();
+    EXPECT_EQ(v.data()[1], 0xFFFFFFFFu);
+    EXPECT_EQ(v.schet(), 35u);
+    char text[64];
+    ASSERT_EQ(v.expStr(text, sizeof text), 0u);
+    EXPECT_EQ(std::string(text), std::string(35, '1'));
+}
+
+TEST(WholeVector, InvertTwiceRestoresAndOtklClears) {
+    ZELMAR_FLAGROW v("110010111000011111");
+    v.invert();
+    EXPECT_EQ(bits(v), "001101000111100000");
+    v.invert();
+    EXPECT_EQ(bits(v), "110010111000011111");
+    v.otkl();
+    EXPECT_EQ(bits(v), std::string(18, '0'));
+}
+
+TEST(Copying, AssigningAnEmptyVectorKeepsTheTarget) {
+    ZELMAR_FLAGROW a("1100");
+    const ZELMAR_FLAGROW empty;
+    a = empty;
+    EXPECT_EQ(bits(a), "1100");
+}
+
+TEST(Copying, SelfAssignmentChangesNothing) {
+    ZELMAR_FLAGROW a("1100");
+    const ZELMAR_FLAGROW& same = a;
+    a = same;
+    EXPECT_EQ(bits(a), "1100");
+}
+
+TEST(Copying, CopiesAreDeepAndKeepTheSpareBits) {
+    const ZELMAR_FLAGROW source(35, 1);
+    ZELMAR_FLAGROW constructed(source);
+    ZELMAR_FLAGROW assigned(3);
+    assigned = source;
+    for (ZELMAR_FLAGROW* copy : {&constructed, &assigned}) {
+        EXPECT_NE(copy->data(), source.data());
+        EXPECT_EQ(copy->razmer(), 35u);
+        EXPECT_EQ(copy->data()[1], 0xFFFFFFFFu);
+        copy->otkl(0);
+    }
+    EXPECT_TRUE(source.test(0));
+}
+
+TEST(Copying, CopyOfAnEmptyVectorIsEmpty) {
+    const ZELMAR_FLAGROW empty;
+    const ZELMAR_FLAGROW copy(empty);
+    EXPECT_FALSE(copy.est());
+    EXPECT_EQ(copy.razmerUL(), 0u);
+}
+
+TEST(Moving, TakesTheStorageAndLeavesTheSourceEmpty) {
+    ZELMAR_FLAGROW source(40, 1);
+    const std::uint32_t* storage = source.data();
+    ZELMAR_FLAGROW moved(std::move(source));
+    EXPECT_EQ(moved.data(), storage);
+    EXPECT_EQ(moved.razmer(), 40u);
+    EXPECT_EQ(source.razmer(), 0u);
+    EXPECT_EQ(source.razmerUL(), 0u);
+    EXPECT_EQ(source.data(), nullptr);
+
+    ZELMAR_FLAGROW target(5);
+    target = std::move(moved);
+    EXPECT_EQ(target.data(), storage);
+    EXPECT_EQ(target.razmer(), 40u);
+    EXPECT_EQ(moved.razmer(), 0u);
+    EXPECT_EQ(moved.data(), nullptr);
+}
+
+TEST(ErrorRecord, KeepsCodeFileAndLine) {
+    const _ZELMAR_FLAGROW e(4, "ishodniki/x.cpp", 17);
+    const _ZELMAR_FLAGROW copy(e);
+    for (const _ZELMAR_FLAGROW* r : {&e, &copy}) {
+        EXPECT_EQ(r->code(), 4);
+        EXPECT_STREQ(r->file(), "ishodniki/x.cpp");
+        EXPECT_EQ(r->line(), 17);
+    }
+}
+
+TEST(ErrorRecord, FileNameIsCutAfter255Characters) {
+    std::string name(300, 'x');
+    name[254] = 'y';
+    name[255] = 'z';
+    const _ZELMAR_FLAGROW e(6, name.c_str(), 1);
+    EXPECT_EQ(std::strlen(e.file()), 255u);
+    EXPECT_EQ(std::string(e.file()), name.substr(0, 255));
+}
+
+TEST(ErrorRecord, NullFileNameIsKeptAsEmpty) {
+    const _ZELMAR_FLAGROW e(1, nullptr, 3);
+    EXPECT_STREQ(e.file(), "");
+    EXPECT_EQ(e.code(), 1);
+}
+
+// The single-bit members are inline in the header; every other check lives in the
+// implementation. Either way the line is that of a real check.
+void expectRaisedIn(const _ZELMAR_FLAGROW& e, std::int32_t code, const char* file) {
+    EXPECT_EQ(e.code(), code);
+    EXPECT_STREQ(e.file(), file);
+    EXPECT_GT(e.line(), 0);
+}
+
+TEST(ErrorRecord, SingleBitMembersNameTheHeader) {
+    ZELMAR_FLAGROW v(3);
+    constexpr const char* kHeader = "INCLUDE/ZELMAR_FLAGROW.h";
+    expectRaisedIn(errorOf([&] { v.vkl(3); }), 4, kHeader);
+    expectRaisedIn(errorOf([&] { v.otkl(3); }), 4, kHeader);
+    expectRaisedIn(errorOf([&] { v.invert(3); }), 4, kHeader);
+    expectRaisedIn(errorOf([&] { (void)v.test(3); }), 4, kHeader);
+}
+
+TEST(ErrorRecord, OtherMembersNameTheImplementation) {
+    ZELMAR_FLAGROW v(5);
+    const ZELMAR_FLAGROW empty;
+    const ZELMAR_FLAGROW alsoEmpty;
+    std::uint32_t words[4] = {};
+    char text[8];
+    constexpr const char* kSource = "ishodniki/ZELMAR_FLAGROW.cpp";
+    expectRaisedIn(errorOf([&] { v.vkl(3, 2); }), 4, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.test(0, 1); }), 1, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.null(); }), 1, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.schet(); }), 1, kSource);
+    expectRaisedIn(errorOf([&] { (void)(empty != alsoEmpty); }), 1, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.expStr(text, sizeof text); }), 1, kSource);
+    expectRaisedIn(errorOf([&] { v.impStr(nullptr); }), 2, kSource);
+    expectRaisedIn(errorOf([&] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }), 2, kSource);
+    expectRaisedIn(errorOf([&] { v.impStr("01", 3); }), 4, kSource);
+    expectRaisedIn(errorOf([&] { (void)v.expUL(words, 4, 4, 3); }), 4, kSource);
+    expectRaisedIn(errorOf([&] { (void)v.impUL(4, 3, words, 4); }), 4, kSource);
+    expectRaisedIn(errorOf([&] { v.plus(kToEnd); }), 6, kSource);
+}
+
+}  // namespace
+}  // namespace zf_test
