@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Cross-builds the library and the console program for 32- and 64-bit Windows
 # with Debian's MinGW-w64, warnings as errors, so the Windows-only code keeps
-# compiling. Then, for each build that wine can start here, runs one session of
-# the program and checks that its Russian texts reach the console in the OEM
-# code page 866, line ends as CR LF.
+# compiling. Then, for each build that wine can start here, runs the guide's
+# examples (each checks its own results) and one session of the program, whose
+# Russian texts must reach the console in the OEM code page 866, lines ending
+# in CR LF.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 cross_build() {  # <build folder> <toolchain>
   cmake -S . -B "build/$1" --no-warn-unused-cli --toolchain "cmake/toolchains/$2.cmake" -DCMAKE_BUILD_TYPE=Release \
     -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_TESTS=OFF -DZELMAR_FLAGROW_BENCH=OFF \
-    -DZELMAR_FLAGROW_EXAMPLES=OFF -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
+    -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
   cmake --build "build/$1" -j2
 }
 cross_build mingw32 mingw-w64-i686
@@ -51,6 +52,14 @@ session() {  # <build folder>
     echo "mingw: wine cannot start $1 programs here (32-bit ones need wine32:i386): skipped"
     return
   fi
+  local example
+  for example in "$dir"/bin/zelmar_flagrow_example_*.exe; do
+    if ! "${in_russian[@]}" timeout 120 wine "$example" >/dev/null; then
+      echo "mingw: $example failed under wine" >&2
+      exit 1
+    fi
+  done
+
   # A bit field ended by '.', then the answer 0 at the first choice prompt.
   local transcript=$dir/transcript.txt
   printf '1010.\n0\n' | "${in_russian[@]}" timeout 120 wine "$dir/bin/zelmar_flagrow.exe" \
@@ -58,7 +67,7 @@ session() {  # <build folder>
   expect "$transcript" "$banner" "the banner line in CP866 with CR LF"
   expect "$transcript" $'^1010\r$' "the imported bit field"
   expect "$transcript" "$prompt" "the choice prompt in CP866, last"
-  echo "mingw: $1 session under wine passed; the banner line's bytes:"
+  echo "mingw: $1 examples and session under wine passed; the banner line's bytes:"
   LC_ALL=C grep -a -m 1 -- "$banner" "$transcript" | od -An -tx1
 }
 session mingw32
