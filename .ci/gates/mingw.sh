@@ -10,8 +10,8 @@ cd "$(dirname "$0")/../.."
 
 cross_build() {  # <build folder> <toolchain>
   cmake -S . -B "build/$1" --no-warn-unused-cli --toolchain "cmake/toolchains/$2.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_TESTS=OFF -DZELMAR_FLAGROW_BENCH=OFF \
-    -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_TESTS=OFF \
+    -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
   cmake --build "build/$1" -j2
 }
 cross_build mingw32 mingw-w64-i686
