@@ -104,7 +104,11 @@ Step readStep(ByteSource& in, const std::array<std::uint32_t, kSlots>& sizes) {
     s.target = in.byte() % kSlots;
     s.source = in.byte() % kSlots;
     const std::uint32_t size = sizes[s.target];
-    s.n = in.byte() % 3 == 0 ? pickIndex(in, size) : pickSize(in);
+    // As a shift, n reaches past the end and -1; as a size it stays small.
+    const bool isSize = s.kind == Kind::constructFill || s.kind == Kind::constructPattern ||
+                        s.kind == Kind::nadoFill || s.kind == Kind::nadoPattern ||
+                        s.kind == Kind::plus;
+    s.n = !isSize && in.byte() % 3 == 0 ? pickIndex(in, size) : pickSize(in);
     s.i = pickIndex(in, size);
     s.j = pickIndex(in, size);
     s.fill = pickFill(in);
@@ -133,11 +137,6 @@ Step readStep(ByteSource& in, const std::array<std::uint32_t, kSlots>& sizes) {
         case Kind::importWordsRange:
         case Kind::importWordsSpan:
             pickWords(in, s);
-            break;
-        case Kind::plus:
-        case Kind::constructFill:
-        case Kind::nadoFill:
-            s.n = pickSize(in);
             break;
         default:
             break;
