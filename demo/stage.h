@@ -55,15 +55,24 @@ struct Stage {
     void showVector(const char* label, const ZELMAR_FLAGROW& v, char* buff,
                     bool lastOfGroup = false);
 
+    /// Where every line goes.
     Screen screen;
+    /// Where every answer comes from.
     Keyboard keyboard;
 
+    /// The demonstration's vectors, destroyed in reverse order: vb13 first.
     ZELMAR_FLAGROW vb1, vb2, vb3, vb4, vb5, vb6, vb7, vb8, vb9, vb10, vb11, vb12, vb13;
+    /// The typed bit field, the first vector shown, and the answer to the choice prompt.
     char snBuff[kRAZMER_BUFF] = {};
+    /// The second vector shown at once, or the one just imported.
     char snBuff2[kRAZMER_BUFF] = {};
+    /// The third vector shown at once.
     char snBuff3[kRAZMER_BUFF] = {};
+    /// The word-array form on its way out of one vector and into another.
     std::uint32_t iulBuff[kRAZMER_BUFF] = {};
+    /// The size the last size query answered.
     std::uint32_t ret = 0;
+    /// The typed bit numbers; i also takes each comparison's and query's answer.
     std::uint32_t i = 0;
     std::uint32_t j = 0;
 
