@@ -11,6 +11,7 @@
 #include "bitrange.h"
 #include "errors.h"
 #include "kernels.h"
+#include "large_pages.h"
 
 namespace Quandrelissa {
 
@@ -28,11 +29,14 @@ constexpr const char* kFile = "ishodniki/ZELMAR_FLAGROW.cpp";
 }
 
 Word* allocate(std::size_t count) {
+    Word* fresh = nullptr;
     try {
-        return new Word[count];
+        fresh = new Word[count];
     } catch (...) {
         detail::outOfMemory();
     }
+    detail::adviseLargePages(fresh, count * sizeof(Word));
+    return fresh;
 }
 
 // A new array for `newBits` bits holding the first `oldBits` bits of `old` and zeros above,

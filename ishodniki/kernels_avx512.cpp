@@ -13,58 +13,36 @@
 #endif
 
 #include "kernels.h"
+#include "lane_loops.h"
 #include "word_loops.h"
 
 namespace Quandrelissa::detail {
 namespace {
 
-__m512i load(const std::uint32_t* p) noexcept { return _mm512_loadu_si512(p); }
-
-void store(std::uint32_t* p, __m512i v) noexcept { _mm512_storeu_si512(p, v); }
+// The register type of this file, for the shared funnel loops and the loops below.
+struct Lanes {
+    using Reg = __m512i;
+    static constexpr std::size_t kWords = 16;
+    static Reg load(const std::uint32_t* p) noexcept { return _mm512_loadu_si512(p); }
+    static void store(std::uint32_t* p, Reg v) noexcept { _mm512_storeu_si512(p, v); }
+    static __m128i count(unsigned b) noexcept { return _mm_cvtsi32_si128(static_cast<int>(b)); }
+    static Reg shiftRight(Reg v, __m128i n) noexcept { return _mm512_srl_epi32(v, n); }
+    static Reg shiftLeft(Reg v, __m128i n) noexcept { return _mm512_sll_epi32(v, n); }
+    static Reg merge(Reg a, Reg b) noexcept { return _mm512_or_si512(a, b); }
+    static bool any(Reg v) noexcept { return _mm512_test_epi32_mask(v, v) != 0; }
+};
 
 std::uint64_t popcount(const std::uint32_t* w, std::size_t n) noexcept {
     __m512i sum0 = _mm512_setzero_si512();
     __m512i sum1 = _mm512_setzero_si512();
     std::size_t i = 0;
     for (; i + 32 <= n; i += 32) {
-        sum0 = _mm512_add_epi64(sum0, _mm512_popcnt_epi64(load(w + i)));
-        sum1 = _mm512_add_epi64(sum1, _mm512_popcnt_epi64(load(w + i + 16)));
+        sum0 = _mm512_add_epi64(sum0, _mm512_popcnt_epi64(Lanes::load(w + i)));
+        sum1 = _mm512_add_epi64(sum1, _mm512_popcnt_epi64(Lanes::load(w + i + 16)));
     }
     const auto total =
         static_cast<std::uint64_t>(_mm512_reduce_add_epi64(_mm512_add_epi64(sum0, sum1)));
     return total + portableKernels.popcount(w + i, n - i);
-}
-
-std::size_t findNonZero(const std::uint32_t* w, std::size_t n) noexcept {
-    std::size_t i = 0;
-    for (; i + 64 <= n; i += 64) {
-        const __m512i any = _mm512_or_si512(_mm512_or_si512(load(w + i), load(w + i + 16)),
-                                            _mm512_or_si512(load(w + i + 32), load(w + i + 48)));
-        if (_mm512_test_epi32_mask(any, any) != 0) break;
-    }
-    return i + portableKernels.findNonZero(w + i, n - i);
-}
-
-// Loads run ahead of the stores (or behind them, going down), so a destination that overlaps
-// its source on the side the contract allows never clobbers a word still to be read.
-void funnelDown(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
-    const __m128i right = _mm_cvtsi32_si128(static_cast<int>(b));
-    const __m128i left = _mm_cvtsi32_si128(static_cast<int>(32 - b));
-    std::size_t i = 0;
-    for (; i + 16 <= n; i += 16)
-        store(dst + i, _mm512_or_si512(_mm512_srl_epi32(load(src + i), right),
-                                       _mm512_sll_epi32(load(src + i + 1), left)));
-    portableKernels.funnelDown(dst + i, src + i, n - i, b);
-}
-
-void funnelUp(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
-    const __m128i left = _mm_cvtsi32_si128(static_cast<int>(b));
-    const __m128i right = _mm_cvtsi32_si128(static_cast<int>(32 - b));
-    std::size_t i = n;
-    for (; i >= 16; i -= 16)
-        store(dst + i - 16, _mm512_or_si512(_mm512_sll_epi32(load(src + i - 16), left),
-                                            _mm512_srl_epi32(load(src + i - 17), right)));
-    portableKernels.funnelUp(dst, src, i, b);
 }
 
 // Sixty-four bits are a byte mask: one blend writes their characters.
@@ -92,9 +70,8 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 
 }  // namespace
 
-const Kernels avx512Kernels = {
-    popcount,   findNonZero, combineWords<AndOp>, combineWords<OrOp>, combineWords<XorOp>, notWords,
-    funnelDown, funnelUp,    bitsToText,          textToBits,
-};
+constinit const Kernels avx512Kernels =
+    withWordLoops(popcount, findNonZeroWith<Lanes>, funnelDownWith<Lanes>, funnelUpWith<Lanes>,
+                  bitsToText, textToBits);
 
 }  // namespace Quandrelissa::detail

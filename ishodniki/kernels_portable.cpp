@@ -88,9 +88,7 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 
 }  // namespace
 
-const Kernels portableKernels = {
-    popcount,   findNonZero, combineWords<AndOp>, combineWords<OrOp>, combineWords<XorOp>, notWords,
-    funnelDown, funnelUp,    bitsToText,          textToBits,
-};
+constinit const Kernels portableKernels =
+    withWordLoops(popcount, findNonZero, funnelDown, funnelUp, bitsToText, textToBits);
 
 }  // namespace Quandrelissa::detail

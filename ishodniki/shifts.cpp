@@ -14,49 +14,58 @@ using detail::Word;
 
 namespace {
 
+// A shift by n of a vector of `bits` bits, split into whole words and the rest.
+struct Split {
+    std::size_t count;  // words of the vector
+    std::size_t k;      // whole words moved
+    unsigned b;         // bits moved within the words, 0 .. 31
+    std::size_t m;      // words that keep data
+};
+
+// Clears dst and answers false when n leaves no bit in place.
+bool split(Word* dst, std::uint32_t bits, std::uint32_t n, Split& s) noexcept {
+    s.count = detail::wordsFor(bits);
+    if (n >= bits) {
+        std::memset(dst, 0, s.count * sizeof(Word));
+        return false;
+    }
+    s.k = n / kWordBits;
+    s.b = n % kWordBits;
+    s.m = s.count - s.k;
+    return true;
+}
+
 // Bits n .. bits - 1 of src to bits 0 .. bits - n - 1 of dst, zeros above; dst may be src.
 // The last source word is taken masked so that its storage bits never reach a meaningful bit.
 void shiftDown(Word* dst, const Word* src, std::uint32_t bits, std::uint32_t n) noexcept {
-    const std::size_t count = detail::wordsFor(bits);
-    if (n >= bits) {
-        std::memset(dst, 0, count * sizeof(Word));
-        return;
-    }
-    const std::size_t k = n / kWordBits;
-    const unsigned b = n % kWordBits;
-    const std::size_t m = count - k;
+    Split s;
+    if (!split(dst, bits, n, s)) return;
     const Word top = detail::lastWord(src, bits);
-    if (b == 0) {
-        std::memmove(dst, src + k, (m - 1) * sizeof(Word));
-        dst[m - 1] = top;
+    if (s.b == 0) {
+        std::memmove(dst, src + s.k, (s.m - 1) * sizeof(Word));
+        dst[s.m - 1] = top;
     } else {
         // Shifting {0xAABBCCDD, 0xEEFF0011} down by 4: word 0 becomes 0x1AABBCCD.
-        if (m > 2) kernels().funnelDown(dst, src + k, m - 2, b);
-        if (m > 1) dst[m - 2] = src[count - 2] >> b | top << (kWordBits - b);
-        dst[m - 1] = top >> b;
+        if (s.m > 2) kernels().funnelDown(dst, src + s.k, s.m - 2, s.b);
+        if (s.m > 1) dst[s.m - 2] = src[s.count - 2] >> s.b | top << (kWordBits - s.b);
+        dst[s.m - 1] = top >> s.b;
     }
-    std::memset(dst + m, 0, k * sizeof(Word));
+    std::memset(dst + s.m, 0, s.k * sizeof(Word));
 }
 
 // Bits 0 .. bits - n - 1 of src to bits n .. bits - 1 of dst, zeros below; dst may be src.
 // What moves past the size lands in the storage bits of the last word or drops off.
 void shiftUp(Word* dst, const Word* src, std::uint32_t bits, std::uint32_t n) noexcept {
-    const std::size_t count = detail::wordsFor(bits);
-    if (n >= bits) {
-        std::memset(dst, 0, count * sizeof(Word));
-        return;
-    }
-    const std::size_t k = n / kWordBits;
-    const unsigned b = n % kWordBits;
-    const std::size_t m = count - k;
-    if (b == 0) {
-        std::memmove(dst + k, src, m * sizeof(Word));
+    Split s;
+    if (!split(dst, bits, n, s)) return;
+    if (s.b == 0) {
+        std::memmove(dst + s.k, src, s.m * sizeof(Word));
     } else {
         // Shifting {0xAABBCCDD, 0xEEFF0011} up by 4: word 1 becomes 0xEFF0011A.
-        if (m > 1) kernels().funnelUp(dst + k + 1, src + 1, m - 1, b);
-        dst[k] = src[0] << b;
+        if (s.m > 1) kernels().funnelUp(dst + s.k + 1, src + 1, s.m - 1, s.b);
+        dst[s.k] = src[0] << s.b;
     }
-    std::memset(dst, 0, k * sizeof(Word));
+    std::memset(dst, 0, s.k * sizeof(Word));
 }
 
 }  // namespace
