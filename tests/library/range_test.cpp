@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 
 #include "ZELMAR_FLAGROW.h"
 #include "edge.h"
@@ -30,8 +29,10 @@ TEST(Ranges, EndAtOrPastTheSizeMeansTheLastBit) {
 TEST(Ranges, StartPastTheCutEndThrowsFourWithoutChange) {
     ZELMAR_FLAGROW v(35, "0110");
     const std::string before = bits(v);
-    for (const auto& [i, j] :
-         {std::pair<std::uint32_t, std::uint32_t>{6, 5}, {40, 100}, {35, kToEnd}}) {
+    const std::uint32_t kBackward[][2] = {{6, 5}, {40, 100}, {35, kToEnd}};
+    for (const auto& range : kBackward) {
+        const std::uint32_t i = range[0];
+        const std::uint32_t j = range[1];
         EXPECT_EQ(codeOf([&] { v.vkl(i, j); }), 4) << i << " .. " << j;
         EXPECT_EQ(codeOf([&] { v.otkl(i, j); }), 4) << i << " .. " << j;
         EXPECT_EQ(codeOf([&] { v.invert(i, j); }), 4) << i << " .. " << j;
