@@ -6,6 +6,7 @@
 
 #include <iconv.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -81,6 +82,24 @@ TEST_F(OemText, TheProgramSpeaksCp866ToACp866Console) {
     EXPECT_NE(bytes.find("\n\x2F\x2F\x20\x20\x8D\x80\x87\x8D\x80\x97\x85\x8D\x88\x85\x3A\n"),
               std::string::npos);
     const std::filesystem::path transcripts = ZF_TRANSCRIPTS;
+    EXPECT_EQ(compareTranscript(loadTranscript(transcripts / "quit_first.out"), fromCp866(bytes)),
+              "");
+}
+
+TEST(Cp866Locale, TheProgramSpeaksTheCharsetOfItsLocale) {
+    // The locale is built for this test alone: few machines carry a CP866 one.
+    const std::filesystem::path locales = testing::TempDir() + "zelmar_flagrow_locales";
+    std::filesystem::create_directories(locales);
+    const std::string build = "localedef -i ru_RU -f IBM866 '" +
+                              (locales / "ru_RU.IBM866").string() + "' >/dev/null 2>&1";
+    if (std::system(build.c_str()) != 0) GTEST_SKIP() << "localedef cannot build ru_RU.IBM866";
+
+    const std::filesystem::path transcripts = ZF_TRANSCRIPTS;
+    const auto [status, bytes] = runProgram(
+        "LOCPATH='" + locales.string() + "' LC_ALL=ru_RU.IBM866", transcripts / "quit_first.in");
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(bytes.find("\n\x2F\x2F\x20\x20\x8D\x80\x87\x8D\x80\x97\x85\x8D\x88\x85\x3A\n"),
+              std::string::npos);
     EXPECT_EQ(compareTranscript(loadTranscript(transcripts / "quit_first.out"), fromCp866(bytes)),
               "");
 }

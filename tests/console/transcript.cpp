@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
+
+#include <sys/wait.h>
 
 namespace {
 
@@ -144,6 +147,19 @@ private:
 }  // namespace
 
 std::string loadTranscript(const std::filesystem::path& path) { return expand(path, 0); }
+
+std::pair<int, std::string> runProgram(const std::string& environment,
+                                       const std::filesystem::path& input) {
+    const std::string command = environment + " '" ZF_PROGRAM "' < '" + input.string() + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {-1, ""};
+    std::string output;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        output.append(chunk, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
 
 std::string compareTranscript(std::string_view expected, std::string_view actual) {
     return Matcher(actual).run(expected);

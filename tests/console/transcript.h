@@ -16,9 +16,15 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 /// The text of `path` with its includes expanded and one final newline dropped.
 std::string loadTranscript(const std::filesystem::path& path);
+
+/// Runs the program with `environment` (shell assignments) and `input` as its standard input;
+/// its exit status and its whole output.
+std::pair<int, std::string> runProgram(const std::string& environment,
+                                       const std::filesystem::path& input);
 
 /// "" when `actual` matches `expected`; otherwise where and how it first differs.
 std::string compareTranscript(std::string_view expected, std::string_view actual);
