@@ -1,5 +1,5 @@
-// Every pair of range ends around word and register boundaries, under every kernel family: the
-// ranged members against the model, on vectors whose spare storage bits are set.
+// Exhaustive sweeps under every kernel family: every pair of range ends around word and register
+// boundaries, and a lone set bit at every position of a vector several registers long.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -23,9 +23,9 @@ std::vector<std::uint32_t> ends(std::uint32_t n) {
     return points;
 }
 
-class RangeSweep : public EachKernelFamily {};
+class Sweeps : public EachKernelFamily {};
 
-TEST_P(RangeSweep, EveryRangedMemberAgreesWithTheModel) {
+TEST_P(Sweeps, EveryRangedMemberAgreesWithTheModel) {
     for (const std::uint32_t n : {1u, 31u, 32u, 33u, 64u, 97u, 256u, 257u, 513u, 1100u}) {
         SCOPED_TRACE(concat("size ", std::to_string(n)));
         Lockstep lockstep;
@@ -68,7 +68,24 @@ TEST_P(RangeSweep, EveryRangedMemberAgreesWithTheModel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kernels, RangeSweep, kernelFamilies(), familyName);
+// The wide kernels test several registers per branch; a bit in any one of them must count.
+TEST_P(Sweeps, EveryLoneSetBitIsSeen) {
+    constexpr std::uint32_t kBits = 4097;
+    const Quandrelissa::ZELMAR_FLAGROW zeros(kBits);
+    Quandrelissa::ZELMAR_FLAGROW v(kBits);
+    for (std::uint32_t p = 0; p < kBits; ++p) {
+        v.vkl(p);
+        ASSERT_TRUE(v.test()) << p;
+        ASSERT_EQ(v.schet(), 1u) << p;
+        ASSERT_EQ(v.find_first(), p);
+        ASSERT_FALSE(v.all()) << p;
+        ASSERT_TRUE(v != zeros) << p;
+        ASSERT_TRUE(v.test(p / 2, kToEnd)) << p;
+        v.otkl(p);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, Sweeps, kernelFamilies(), familyName);
 
 }  // namespace
 }  // namespace zf_test
