@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "poison.h"
+
 namespace zf_test {
 namespace {
 
@@ -442,6 +444,13 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
         const std::uint32_t n = size();
         return makeStep(name(k) + ".nado" + args(n),
                         [=](auto& vs) { return observe(&vs[k].nado(n) == &vs[k]); });
+    }
+    if (oneIn(16)) {
+        const auto garbage = static_cast<std::uint32_t>(rng());
+        return makeStep(concat("poison the spare bits of ", name(k)), [=](auto& vs) {
+            poisonTail(vs[k], garbage);
+            return Observation{};
+        });
     }
     switch (below(16)) {
         case 0:

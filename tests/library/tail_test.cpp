@@ -12,6 +12,7 @@
 
 #include "kernel_family.h"
 #include "lockstep.h"
+#include "poison.h"
 
 namespace zf_test {
 namespace {
@@ -19,17 +20,6 @@ namespace {
 using Quandrelissa::ZELMAR_FLAGROW;
 
 constexpr std::uint32_t kToEnd = ZELMAR_FLAGROW::kToEnd;
-
-// Sets the spare bits of the last word to `garbage`; the model has none worth writing.
-void poisonTail(ZELMAR_FLAGROW& v, std::uint32_t garbage) {
-    if (v.razmer() % 32 == 0) return;
-    const std::uint32_t last = v.razmerUL() - 1;
-    const std::uint32_t live = liveMask(v.razmer(), last);
-    // The storage is the vector's own, never const: data() merely hands it out read-only.
-    auto* word = const_cast<std::uint32_t*>(v.data()) + last;
-    *word = (*word & live) | (garbage & ~live);
-}
-void poisonTail(ReferenceVector&, std::uint32_t) {}
 
 // Copies v1 into v0 and poisons the copy's tail anew, whatever the copy did with it.
 template <class Vs>
