@@ -7,9 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <span>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -42,6 +45,49 @@ template <class V>
 void keep(Outcome& out, V& slot, V made) {
     out.made = describe(made);
     slot.swap(made);
+}
+
+// The library's stream operators; the model has none, so for it they are worked
+// out from what they promise: leading white space skipped, then the longest run
+// of '0' and '1', failing (and leaving the vector alone) when there is none.
+template <class V>
+void writeText(const V& v, Outcome& out) {
+    if constexpr (std::is_same_v<V, Quandrelissa::ZELMAR_FLAGROW>) {
+        std::ostringstream os;
+        os << v;
+        out.made = os.str();
+    } else {
+        out.made = v.to_string();
+    }
+}
+
+template <class V>
+void readText(const Step& s, V& v, Outcome& out) {
+    const std::string input(s.text.data(), s.text.size() - 1);
+    bool fail = false;
+    bool eof = false;
+    std::size_t pos = 0;
+    if constexpr (std::is_same_v<V, Quandrelissa::ZELMAR_FLAGROW>) {
+        std::istringstream is(input);
+        is >> v;
+        fail = is.fail();
+        eof = is.eof();
+        is.clear();
+        pos = input.size() - std::string(std::istreambuf_iterator<char>(is), {}).size();
+    } else {
+        while (pos < input.size() &&
+               std::string_view(" \t\n\v\f\r").find(input[pos]) != std::string_view::npos)
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < input.size() && (input[pos] == '0' || input[pos] == '1')) ++pos;
+        eof = pos == input.size();
+        fail = pos == start;
+        if (!fail) {
+            V read(std::string_view(input).substr(start, pos - start));
+            v.swap(read);
+        }
+    }
+    out.value = std::uint64_t{fail} | std::uint64_t{eof} << 1 | std::uint64_t{pos} << 2;
 }
 
 template <class V>
@@ -213,6 +259,12 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
             break;
         case Kind::swapSlots:
             t.swap(o);
+            break;
+        case Kind::streamOut:
+            writeText(t, out);
+            break;
+        case Kind::streamIn:
+            readText(s, t, out);
             break;
         case Kind::switchKernels:
         case Kind::count_:

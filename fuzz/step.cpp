@@ -117,7 +117,8 @@ Step readStep(ByteSource& in, const std::array<std::uint32_t, kSlots>& sizes) {
         case Kind::nadoPattern:
         case Kind::constructText:
         case Kind::constructView:
-        case Kind::importText: {
+        case Kind::importText:
+        case Kind::streamIn: {
             s.null = in.byte() % 12 == 0;
             s.text = pickText(in, 300);
             const std::uint32_t length = textLength(s.text);

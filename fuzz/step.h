@@ -63,6 +63,8 @@ enum class Kind : std::uint8_t {
     findBits,
     toString,
     swapSlots,
+    streamOut,
+    streamIn,
     switchKernels,
     count_
 };

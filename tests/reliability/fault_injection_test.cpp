@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <new>
+#include <ostream>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -42,6 +44,8 @@ struct Operands {
     ZELMAR_FLAGROW other;
     std::string longText;               // longer than target: importing it grows
     std::vector<std::uint32_t> buffer;  // enough words to write past target's end
+    std::istringstream digits;          // a token of '0' and '1' longer than target
+    std::ostream sink{nullptr};         // takes nothing: only what the vector allocates counts
 
     Operands(std::uint32_t targetBits, std::uint32_t otherBits)
         : target(targetBits, 1), other(otherBits, "1101001") {
@@ -49,6 +53,7 @@ struct Operands {
         other.invert();
         for (std::uint32_t i = 0; i < targetBits + 45; ++i) longText += i % 3 == 0 ? '0' : '1';
         buffer.assign(targetBits / 32 + 3, 0xA5C3F00Fu);
+        digits.str(longText);
     }
 };
 
@@ -208,6 +213,19 @@ TEST_P(FaultInjection, ValueOperatorsLeaveOperandsAndTargetUnchanged) {
         "shift away from bit 0", [](Operands& o) { o.target = o.target >> 33; }, After::unchanged);
     failEachAllocation(
         "text of the vector", [](Operands& o) { (void)o.other.to_string(); }, After::unchanged);
+}
+
+TEST_P(FaultInjection, StreamsReportCodeSixAndLeaveTheVectorUnchanged) {
+    failEachAllocation(
+        "reading a token", [](Operands& o) { o.digits >> o.target; }, After::unchanged);
+    // A field wider than the text is padded, which goes through the text as a string.
+    failEachAllocation(
+        "writing into a wide field",
+        [](Operands& o) {
+            o.sink.width(o.other.razmer() + 1);
+            o.sink << o.other;
+        },
+        After::unchanged);
 }
 
 // Sizes on both sides of a word boundary, with the target shorter, equal and
