@@ -5,37 +5,40 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "dispatch.h"
 
 namespace zf_test {
 
-using Quandrelissa::detail::Isa;
+/// A kernel family as a test parameter, printed by its name.
+struct Family {
+    Quandrelissa::detail::Isa isa;
+    const char* name;
+};
 
-class EachKernelFamily : public ::testing::TestWithParam<Isa> {
+inline void PrintTo(const Family& f, std::ostream* out) { *out << f.name; }
+
+class EachKernelFamily : public ::testing::TestWithParam<Family> {
 protected:
     void SetUp() override {
-        if (GetParam() > Quandrelissa::detail::bestIsa()) GTEST_SKIP() << "not on this CPU";
-        Quandrelissa::detail::useIsa(GetParam());
+        if (GetParam().isa > Quandrelissa::detail::bestIsa()) GTEST_SKIP() << "not on this CPU";
+        Quandrelissa::detail::useIsa(GetParam().isa);
     }
     void TearDown() override { Quandrelissa::detail::useIsa(Quandrelissa::detail::bestIsa()); }
 };
 
 /// Every family, for INSTANTIATE_TEST_SUITE_P.
-inline auto kernelFamilies() { return ::testing::Values(Isa::portable, Isa::avx2, Isa::avx512); }
+inline auto kernelFamilies() {
+    using Quandrelissa::detail::Isa;
+    return ::testing::Values(Family{Isa::portable, "portable"}, Family{Isa::avx2, "avx2"},
+                             Family{Isa::avx512, "avx512"});
+}
 
 /// The family's name as a test name suffix.
-inline std::string familyName(const ::testing::TestParamInfo<Isa>& info) {
-    switch (info.param) {
-        case Isa::portable:
-            return "portable";
-        case Isa::avx2:
-            return "avx2";
-        case Isa::avx512:
-            return "avx512";
-    }
-    return "unknown";
+inline std::string familyName(const ::testing::TestParamInfo<Family>& info) {
+    return info.param.name;
 }
 
 }  // namespace zf_test
