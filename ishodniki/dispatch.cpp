@@ -13,7 +13,7 @@ Isa detectIsa() noexcept {
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vpopcntdq") &&
-        __builtin_cpu_supports("bmi2"))
+        __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("bmi2"))
         return Isa::avx512;
     if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") &&
         __builtin_cpu_supports("popcnt"))

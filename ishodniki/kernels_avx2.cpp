@@ -18,15 +18,13 @@ struct Lanes {
     static Reg load(const std::uint32_t* p) noexcept {
         return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
     }
-    static void store(std::uint32_t* p, Reg v) noexcept {
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
-    }
-    static __m128i count(unsigned b) noexcept { return _mm_cvtsi32_si128(static_cast<int>(b)); }
-    static Reg shiftRight(Reg v, __m128i n) noexcept { return _mm256_srl_epi32(v, n); }
-    static Reg shiftLeft(Reg v, __m128i n) noexcept { return _mm256_sll_epi32(v, n); }
     static Reg merge(Reg a, Reg b) noexcept { return _mm256_or_si256(a, b); }
     static bool any(Reg v) noexcept { return !_mm256_testz_si256(v, v); }
 };
+
+void store(std::uint32_t* p, __m256i v) noexcept {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
+}
 
 std::uint64_t popcount(const std::uint32_t* w, std::size_t n) noexcept {
     // Four independent sums keep the popcnt units busy instead of waiting on one another.
@@ -38,6 +36,28 @@ std::uint64_t popcount(const std::uint32_t* w, std::size_t n) noexcept {
         for (int k = 0; k < 4; ++k) sum[k] += static_cast<std::uint64_t>(_mm_popcnt_u64(x[k]));
     }
     return sum[0] + sum[1] + sum[2] + sum[3] + portableKernels.popcount(w + i, n - i);
+}
+
+// Loads run ahead of the stores (or behind them, going down), so a destination that overlaps
+// its source on the side the contract allows never clobbers a word still to be read.
+void funnelDown(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
+    const __m128i right = _mm_cvtsi32_si128(static_cast<int>(b));
+    const __m128i left = _mm_cvtsi32_si128(static_cast<int>(32 - b));
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+        store(dst + i, _mm256_or_si256(_mm256_srl_epi32(Lanes::load(src + i), right),
+                                       _mm256_sll_epi32(Lanes::load(src + i + 1), left)));
+    portableKernels.funnelDown(dst + i, src + i, n - i, b);
+}
+
+void funnelUp(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
+    const __m128i left = _mm_cvtsi32_si128(static_cast<int>(b));
+    const __m128i right = _mm_cvtsi32_si128(static_cast<int>(32 - b));
+    std::size_t i = n;
+    for (; i >= 8; i -= 8)
+        store(dst + i - 8, _mm256_or_si256(_mm256_sll_epi32(Lanes::load(src + i - 8), left),
+                                           _mm256_srl_epi32(Lanes::load(src + i - 9), right)));
+    portableKernels.funnelUp(dst, src, i, b);
 }
 
 // A word spread over 32 bytes: byte k holds the word's byte k / 8, tested against bit k % 8.
@@ -69,7 +89,6 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 }  // namespace
 
 constinit const Kernels avx2Kernels =
-    withWordLoops(popcount, findNonZeroWith<Lanes>, funnelDownWith<Lanes>, funnelUpWith<Lanes>,
-                  bitsToText, textToBits);
+    withWordLoops(popcount, findNonZeroWith<Lanes>, funnelDown, funnelUp, bitsToText, textToBits);
 
 }  // namespace Quandrelissa::detail

@@ -42,7 +42,7 @@ void funnelDown(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, uns
 }
 
 void funnelUp(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
-    for (std::size_t i = n; i-- > 0;) dst[i] = src[i] << b | src[i - 1] >> (32 - b);
+    for (std::size_t i = n; i-- > 0;) dst[i] = src[i] << b | *(src + i - 1) >> (32 - b);
 }
 
 // Eight characters per byte of bits, bit 0 first.

@@ -11,8 +11,8 @@
 namespace Quandrelissa::detail {
 namespace {
 
-// Lanes supplies: Reg, kWords (words per register), load, store, shiftRight and shiftLeft (by a
-// count made by count()), merge (bitwise or) and any (whether a register holds a set bit).
+// Lanes supplies: Reg, kWords (words per register), load, merge (bitwise or) and any (whether a
+// register holds a set bit).
 
 template <class Lanes>
 std::size_t findNonZeroWith(const std::uint32_t* w, std::size_t n) noexcept {
@@ -27,34 +27,6 @@ std::size_t findNonZeroWith(const std::uint32_t* w, std::size_t n) noexcept {
         if (Lanes::any(any)) break;
     }
     return i + portableKernels.findNonZero(w + i, n - i);
-}
-
-// Loads run ahead of the stores (or behind them, going down), so a destination that overlaps
-// its source on the side the contract allows never clobbers a word still to be read.
-template <class Lanes>
-void funnelDownWith(std::uint32_t* dst, const std::uint32_t* src, std::size_t n,
-                    unsigned b) noexcept {
-    const auto right = Lanes::count(b);
-    const auto left = Lanes::count(32 - b);
-    std::size_t i = 0;
-    for (; i + Lanes::kWords <= n; i += Lanes::kWords)
-        Lanes::store(dst + i, Lanes::merge(Lanes::shiftRight(Lanes::load(src + i), right),
-                                           Lanes::shiftLeft(Lanes::load(src + i + 1), left)));
-    portableKernels.funnelDown(dst + i, src + i, n - i, b);
-}
-
-template <class Lanes>
-void funnelUpWith(std::uint32_t* dst, const std::uint32_t* src, std::size_t n,
-                  unsigned b) noexcept {
-    const auto left = Lanes::count(b);
-    const auto right = Lanes::count(32 - b);
-    std::size_t i = n;
-    for (; i >= Lanes::kWords; i -= Lanes::kWords) {
-        const std::size_t at = i - Lanes::kWords;
-        Lanes::store(dst + at, Lanes::merge(Lanes::shiftLeft(Lanes::load(src + at), left),
-                                            Lanes::shiftRight(Lanes::load(src + at - 1), right)));
-    }
-    portableKernels.funnelUp(dst, src, i, b);
 }
 
 }  // namespace
