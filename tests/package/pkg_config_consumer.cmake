@@ -1,5 +1,11 @@
 # Builds the consumer with nothing but the flags pkg-config hands out, then runs it.
 set(ENV{PKG_CONFIG_PATH} ${PC_DIR})
+execute_process(COMMAND ${PKG_CONFIG} --modversion zelmar_flagrow
+                OUTPUT_VARIABLE version OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+if(NOT "${version}" STREQUAL "${VERSION}")
+  message(FATAL_ERROR "pkg-config reports version ${version}, the project is ${VERSION}")
+endif()
 execute_process(COMMAND ${PKG_CONFIG} --cflags --libs zelmar_flagrow
                 OUTPUT_VARIABLE pc_flags OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
