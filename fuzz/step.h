@@ -11,6 +11,7 @@
 
 namespace zf_fuzz {
 
+// Stored inputs name operations by number: new kinds go at the end, before count_.
 enum class Kind : std::uint8_t {
     constructFill,
     constructPattern,
