@@ -102,7 +102,7 @@ TEST_P(ConsoleOutOfMemory, EveryFailedAllocationEndsInTheErrorReport) {
         // Every allocation of the script is the library's, so none may end in "ERROR2".
         EXPECT_TRUE(zf_reliability::endsWithErrorReport(r.output, 6))
             << "no report of code 6 at the end of:\n"
-            << r.output.substr(r.output.size() > 300 ? r.output.size() - 300 : 0);
+            << zf_reliability::tailOf(r.output, 300);
     }
 }
 

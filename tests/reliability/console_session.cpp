@@ -81,6 +81,10 @@ bool endsWithFinalWait(const std::string& output) {
     return output.size() >= 2 && output.compare(output.size() - 2, 2, "OK") == 0;
 }
 
+std::string tailOf(const std::string& text, std::size_t n) {
+    return text.substr(text.size() > n ? text.size() - n : 0);
+}
+
 std::size_t occurrences(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size()))

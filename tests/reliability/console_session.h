@@ -38,6 +38,9 @@ bool endsWithErrorReport(const std::string& output, int code);
 /// Whether the output ends with "OK" (the final wait, after a normal end or a report).
 bool endsWithFinalWait(const std::string& output);
 
+/// The last `n` characters of `text` (all of it when shorter), for failure messages.
+std::string tailOf(const std::string& text, std::size_t n);
+
 /// How often `what` occurs in `text`.
 std::size_t occurrences(const std::string& text, const std::string& what);
 
