@@ -18,6 +18,8 @@ struct VBool : RangeWordsByBits {
     using Word = std::uint64_t;
     using Tail = Vec;
     static constexpr const char* name = "vbool";
+    /// Only bit-by-bit loops fill it, seconds at the largest size: inputs are built once.
+    static constexpr bool kSlowToBuild = true;
 
     static Vec build(std::span<const std::uint64_t> words, std::uint32_t bits) {
         Vec v(bits);

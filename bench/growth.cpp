@@ -12,14 +12,14 @@ void growth(unsigned lg) {
     const auto random = [n] { return randomVec<C>(n, kSeedA); };
 
     addGrowthRow(
-        rowName("plus", C::name, lg), n + 64, random, [] { return std::monostate{}; },
+        "plus", C::name, lg, n + 64, random, [] { return std::monostate{}; },
         [](auto& v, std::monostate) { C::growOnes(v, 64); });
     addGrowthRow(
-        rowName("append", C::name, lg), n + n / 2, random,
+        "append", C::name, lg, n + n / 2, random,
         [n] { return typename C::Tail(C::tail(randomVec<C>(n / 2, kSeedB))); },
         [](auto& v, const auto& tail) { C::append(v, tail); });
 
-    addRow(rowName("copy", C::name, lg), n / 8.0, random, [](const auto& v) {
+    addRow("copy", C::name, lg, n / 8.0, random, [](const auto& v) {
         const typename C::Vec copy(v);
         touch(&copy);
     });
@@ -30,7 +30,7 @@ void growth(unsigned lg) {
         void report(benchmark::State& state) const { watch.report(state); }
     };
     addRow(
-        rowName("nado", C::name, lg), n / 8.0,
+        "nado", C::name, lg, n / 8.0,
         [=] {
             return Sized{random(), PeakWatch(n / 8.0)};
         },

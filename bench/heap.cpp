@@ -1,39 +1,38 @@
 // Every form of the global operator new and delete, replaced for the whole benchmark program.
-// Sizes come from malloc_usable_size on both sides, so an unsized delete balances its new.
+// Sizes come from malloc_usable_size on both sides, so an unsized delete balances its new. The
+// program runs its rows on one thread, and counting stays off outside a watch, so plain
+// variables do and the timed loops pay one test per call.
 #include "heap.h"
 
 #include <malloc.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 
 namespace bench::heap {
 namespace {
 
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> peakBytes{0};
+bool watching = false;
+std::ptrdiff_t balance = 0;
+std::ptrdiff_t highest = 0;
 
-void* counted(void* p) noexcept {
-    if (p == nullptr) return p;
-    const std::size_t size = malloc_usable_size(p);
-    const std::size_t now = liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
-    std::size_t high = peakBytes.load(std::memory_order_relaxed);
-    while (now > high && !peakBytes.compare_exchange_weak(high, now, std::memory_order_relaxed)) {
+void* taken(void* p) noexcept {
+    if (watching && p != nullptr) {
+        balance += static_cast<std::ptrdiff_t>(malloc_usable_size(p));
+        if (balance > highest) highest = balance;
     }
     return p;
 }
 
 void release(void* p) noexcept {
-    if (p == nullptr) return;
-    liveBytes.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
+    if (watching && p != nullptr) balance -= static_cast<std::ptrdiff_t>(malloc_usable_size(p));
     std::free(p);
 }
 
 void* take(std::size_t size, std::size_t alignment) noexcept {
     if (size == 0) size = 1;
-    if (alignment <= alignof(std::max_align_t)) return counted(std::malloc(size));
-    return counted(std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment));
+    if (alignment <= alignof(std::max_align_t)) return taken(std::malloc(size));
+    return taken(std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment));
 }
 
 void* takeOrThrow(std::size_t size, std::size_t alignment) {
@@ -44,9 +43,16 @@ void* takeOrThrow(std::size_t size, std::size_t alignment) {
 
 }  // namespace
 
-std::size_t live() noexcept { return liveBytes.load(std::memory_order_relaxed); }
-std::size_t peak() noexcept { return peakBytes.load(std::memory_order_relaxed); }
-void restartPeak() noexcept { peakBytes.store(live(), std::memory_order_relaxed); }
+void startWatch() noexcept {
+    balance = 0;
+    highest = 0;
+    watching = true;
+}
+
+std::size_t stopWatch() noexcept {
+    watching = false;
+    return static_cast<std::size_t>(highest);
+}
 
 }  // namespace bench::heap
 

@@ -1,5 +1,5 @@
-// Live heap bytes of this process, counted by the replaced global operator new and delete, and
-// their high-water mark, so that a row can tell how many arrays an operation held at once.
+// The heap an operation holds at its peak, counted by the replaced global operator new and
+// delete while a watch is on, so that a row can tell how many arrays were alive at once.
 #ifndef ZELMAR_FLAGROW_BENCH_HEAP_H
 #define ZELMAR_FLAGROW_BENCH_HEAP_H
 
@@ -7,12 +7,10 @@
 
 namespace bench::heap {
 
-/// Bytes allocated through operator new and not yet released.
-std::size_t live() noexcept;
-/// The largest value live() has had since the last restartPeak().
-std::size_t peak() noexcept;
-/// Starts a new high-water mark at the current live bytes.
-void restartPeak() noexcept;
+/// Starts counting: from here the balance of bytes taken and given back starts at 0.
+void startWatch() noexcept;
+/// Stops counting and returns the highest balance reached since startWatch().
+std::size_t stopWatch() noexcept;
 
 }  // namespace bench::heap
 

@@ -11,7 +11,7 @@ template <class C, Logic op>
 void combining(unsigned lg, std::uint32_t rightBits, const char* suffix) {
     const std::uint32_t n = bitsOf(lg);
     addRow(
-        rowName((std::string(logicName(op)) + suffix).c_str(), C::name, lg), rightBits / 8.0,
+        std::string(logicName(op)) + suffix, C::name, lg, rightBits / 8.0,
         [n, rightBits] {
             return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(rightBits, kSeedB)};
         },
@@ -29,7 +29,7 @@ template <class C>
 void complement(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
     addRow(
-        rowName("not", C::name, lg), n / 8.0, [n] { return randomVec<C>(n, kSeedA); },
+        "not", C::name, lg, n / 8.0, [n] { return randomVec<C>(n, kSeedA); },
         [](const auto& v) {
             const auto flipped = C::complement(v);
             touch(&flipped);

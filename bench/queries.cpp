@@ -14,13 +14,12 @@ void queries(unsigned lg) {
     const auto clear = [n] { return C::zeros(n); };
     const auto twins = [n] { return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedA)}; };
 
-    addRow(rowName("count", C::name, lg), n / 8.0, random,
+    addRow("count", C::name, lg, n / 8.0, random,
            asking([](const auto& v) { return C::count(v); }));
-    addRow(rowName("any", C::name, lg), n / 8.0, clear,
-           asking([](const auto& v) { return C::any(v); }));
-    addRow(rowName("any_range", C::name, lg), rangeBits(n) / 8.0, clear,
+    addRow("any", C::name, lg, n / 8.0, clear, asking([](const auto& v) { return C::any(v); }));
+    addRow("any_range", C::name, lg, rangeBits(n) / 8.0, clear,
            asking([n](const auto& v) { return C::anyIn(v, kFrom, rangeTo(n)); }));
-    addRow(rowName("eq", C::name, lg), n / 8.0, twins,
+    addRow("eq", C::name, lg, n / 8.0, twins,
            asking([](const auto& ab) { return C::equal(ab.first, ab.second); }));
 }
 

@@ -8,9 +8,9 @@ template <class C>
 void fills(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
     const auto random = [n] { return randomVec<C>(n, kSeedA); };
-    addRow(rowName("set_range", C::name, lg), rangeBits(n) / 8.0, random,
+    addRow("set_range", C::name, lg, rangeBits(n) / 8.0, random,
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), true); }));
-    addRow(rowName("clear_range", C::name, lg), rangeBits(n) / 8.0, random,
+    addRow("clear_range", C::name, lg, rangeBits(n) / 8.0, random,
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), false); }));
 }
 
@@ -18,8 +18,7 @@ template <class C>
 void flips(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
     addRow(
-        rowName("flip_range", C::name, lg), rangeBits(n) / 8.0,
-        [n] { return randomVec<C>(n, kSeedA); },
+        "flip_range", C::name, lg, rangeBits(n) / 8.0, [n] { return randomVec<C>(n, kSeedA); },
         changing([n](auto& v) { C::flipRange(v, kFrom, rangeTo(n)); }));
 }
 

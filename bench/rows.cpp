@@ -1,8 +1,13 @@
 #include "rows.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <random>
+
+#include "large_pages.h"
 
 namespace bench {
 
@@ -14,14 +19,24 @@ std::vector<std::uint64_t> randomWords(std::size_t bits, std::uint64_t seed) {
 }
 
 std::string randomText(std::size_t chars, std::uint64_t seed) {
-    std::mt19937_64 random(seed);
-    std::string text(chars, '0');
-    for (std::size_t i = 0; i < chars; i += 64) {
-        const std::uint64_t w = random();
-        for (std::size_t k = 0; k < 64 && i + k < chars; ++k) {
-            text[i + k] = static_cast<char>('0' + ((w >> k) & 1));
+    // A byte of random bits spells eight characters at once: a gibibyte of text takes a fraction
+    // of a second.
+    static const auto spelled = [] {
+        std::array<std::array<char, 8>, 256> table{};
+        for (std::size_t b = 0; b < 256; ++b) {
+            for (std::size_t k = 0; k < 8; ++k) {
+                table[b][k] = static_cast<char>('0' + ((b >> k) & 1));
+            }
         }
+        return table;
+    }();
+    const std::vector<std::uint64_t> words = randomWords(chars, seed);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(words.data());
+    std::string text(words.size() * 64, '0');
+    for (std::size_t j = 0; j < words.size() * 8; ++j) {
+        std::memcpy(&text[8 * j], spelled[bytes[j]].data(), 8);
     }
+    text.resize(chars);
     return text;
 }
 
@@ -39,8 +54,22 @@ void require(bool done, const char* what) {
     std::abort();
 }
 
-std::string rowName(const char* operation, const char* contender, unsigned lg) {
-    return std::string(operation) + '/' + contender + '/' + std::to_string(lg);
+void settlePages(unsigned lg) {
+    if (lg != kLogSizes[std::size(kLogSizes) - 1]) return;
+    // Two arrays of the size, as an operation with a result holds.
+    const std::size_t bytes = std::size_t{2} << lg >> 3;
+    const auto pages = std::make_unique_for_overwrite<char[]>(bytes);
+    Quandrelissa::detail::adviseLargePages(pages.get(), bytes);
+    std::memset(pages.get(), 0, bytes);
+    touch(pages.get());
+}
+
+benchmark::internal::Benchmark* addRun(const std::string& operation, const char* contender,
+                                       unsigned lg, std::function<void(benchmark::State&)> run) {
+    const std::string name = operation + '/' + contender + '/' + std::to_string(lg);
+    auto* row = benchmark::RegisterBenchmark(name.c_str(), std::move(run));
+    if (lg == kLogSizes[std::size(kLogSizes) - 1]) row->MinTime(kLargeMinTime);
+    return row;
 }
 
 }  // namespace bench

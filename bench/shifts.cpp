@@ -12,9 +12,9 @@ void shifts(unsigned lg) {
     const std::pair<const char*, std::uint32_t> counts[] = {
         {"1", 1}, {"32", 32}, {"33", 33}, {"half", n / 2}};
     for (const auto& [label, k] : counts) {
-        addRow(rowName((std::string("shl") + label).c_str(), C::name, lg), n / 8.0, random,
+        addRow(std::string("shl") + label, C::name, lg, n / 8.0, random,
                changing([k](auto& v) { C::shiftDown(v, k); }));
-        addRow(rowName((std::string("shr") + label).c_str(), C::name, lg), n / 8.0, random,
+        addRow(std::string("shr") + label, C::name, lg, n / 8.0, random,
                changing([k](auto& v) { C::shiftUp(v, k); }));
     }
 }

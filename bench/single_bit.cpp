@@ -23,7 +23,7 @@ void bitLoop(unsigned lg) {
         std::string(write ? "set_bit" : "test_bit") + (random ? "_rand" : "_seq");
     const std::size_t listed = random ? std::min<std::size_t>(n, std::size_t{1} << 20) : 0;
     addRow(
-        rowName(name.c_str(), C::name, lg), kOps / 8.0,
+        name, C::name, lg, kOps / 8.0,
         [=] {
             return Fixture{randomVec<C>(n, kSeedA), randomIndexes(listed, n)};
         },

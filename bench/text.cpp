@@ -6,31 +6,27 @@
 namespace bench {
 namespace {
 
-/// Bytes counted are characters. The text is random, so a contender that writes it highest bit
-/// first does the same work.
+/// Bytes counted are characters. The text is random, so a contender that writes or reads it
+/// highest bit first does the same work.
 template <class C>
 void text(unsigned lg) {
+    struct Fixture {
+        typename C::Vec v;
+        std::string text;
+    };
     const std::uint32_t n = bitsOf(lg);
-    struct Export {
-        typename C::Vec v;
-        std::string out;
-    };
-    struct Import {
-        typename C::Vec v;
-        std::string in;
-    };
     addRow(
-        rowName("to_text", C::name, lg), n,
+        "to_text", C::name, lg, n,
         [n] {
-            return Export{randomVec<C>(n, kSeedA), std::string(n + 1, '\0')};
+            return Fixture{randomVec<C>(n, kSeedA), std::string(n + 1, '\0')};
         },
-        changing([](Export& f) { C::toText(f.v, f.out); }));
+        changing([](Fixture& f) { C::toText(f.v, f.text); }));
     addRow(
-        rowName("from_text", C::name, lg), n,
+        "from_text", C::name, lg, n,
         [n] {
-            return Import{C::zeros(n), randomText(n, kSeedA)};
+            return Fixture{C::zeros(n), randomText(n, kSeedA)};
         },
-        changing([](Import& f) { C::fromText(f.v, f.in); }));
+        changing([](Fixture& f) { C::fromText(f.v, f.text); }));
 }
 
 }  // namespace

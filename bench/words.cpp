@@ -20,25 +20,25 @@ void words(unsigned lg) {
     };
 
     addRow(
-        rowName("to_words", C::name, lg), n / 8.0,
+        "to_words", C::name, lg, n / 8.0,
         [=] {
             return Fixture{randomVec<C>(n, kSeedA), std::vector<Word>(wordsFor(n))};
         },
         changing([](Fixture& f) { C::toWords(f.v, f.buffer); }));
     addRow(
-        rowName("from_words", C::name, lg), n / 8.0,
+        "from_words", C::name, lg, n / 8.0,
         [=] {
             return Fixture{C::zeros(n), randomBuffer<Word>(n, kSeedA)};
         },
         changing([](Fixture& f) { C::fromWords(f.v, f.buffer); }));
     addRow(
-        rowName("to_words_range", C::name, lg), range / 8.0,
+        "to_words_range", C::name, lg, range / 8.0,
         [=] {
             return Fixture{randomVec<C>(n, kSeedA), std::vector<Word>(wordsFor(range))};
         },
         changing([n](Fixture& f) { C::toWordsIn(f.v, f.buffer, kFrom, rangeTo(n)); }));
     addRow(
-        rowName("from_words_range", C::name, lg), range / 8.0,
+        "from_words_range", C::name, lg, range / 8.0,
         [=] {
             return Fixture{C::zeros(n), randomBuffer<Word>(range, kSeedA)};
         },
@@ -50,7 +50,7 @@ template <class C>
 void growingImport(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
     addGrowthRow(
-        rowName("from_words_grow", C::name, lg), n, [n] { return randomVec<C>(n / 2, kSeedA); },
+        "from_words_grow", C::name, lg, n, [n] { return randomVec<C>(n / 2, kSeedA); },
         [n] { return randomBuffer<typename C::Word>(n / 2, kSeedB); },
         [n](auto& v, const auto& buffer) { C::fromWordsIn(v, buffer, n / 2, n - 1); });
 }
