@@ -2,6 +2,7 @@
 // those of the one-bit members are raised in this file.
 #include "ZELMAR_FLAGROW.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <limits>
@@ -39,16 +40,22 @@ Word* allocate(std::size_t count) {
     return fresh;
 }
 
-// A new array for `newBits` bits holding the first `oldBits` bits of `old` and zeros above,
-// storage bits included; `old` itself is left alone so that a failure changes nothing.
-Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits) {
-    Word* fresh = allocate(wordsFor(newBits));
+// A new array for `newBits` bits holding the first `oldBits` bits of `old` and zeros up to bit
+// `zeroTo`; the words wholly above that bit are left for the caller to write over, but the last
+// word starts at 0 so that its storage bits come out 0. `old` itself is left alone, so that a
+// failure changes nothing.
+Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits,
+                std::uint64_t zeroTo) {
+    const std::size_t count = wordsFor(newBits);
+    Word* fresh = allocate(count);
     const std::size_t kept = wordsFor(oldBits);
     if (kept != 0) {
         std::memcpy(fresh, old, kept * sizeof(Word));
         fresh[kept - 1] &= detail::lowMask(oldBits);
     }
-    std::memset(fresh + kept, 0, (wordsFor(newBits) - kept) * sizeof(Word));
+    const std::size_t zeroed = std::min<std::size_t>(count, zeroTo / kWordBits + 1);
+    if (zeroed > kept) std::memset(fresh + kept, 0, (zeroed - kept) * sizeof(Word));
+    if (count > kept) fresh[count - 1] = 0;
     return fresh;
 }
 
@@ -290,7 +297,7 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (need > count) return need;
     if (buffer == nullptr) raise(2, kFile, __LINE__);
-    if (to >= bitCount) adopt(grownCopy(words, bitCount, std::uint64_t{to} + 1), to + 1);
+    if (to >= bitCount) adopt(grownCopy(words, bitCount, std::uint64_t{to} + 1, from), to + 1);
     detail::depositBits(words, from, n, buffer);
     assert(invariantHolds(*this));
     return 0;
@@ -302,8 +309,9 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + n;
     if (total > kMaxBits) raise(6, kFile, __LINE__);
-    Word* fresh = grownCopy(words, bitCount, total);
-    if (fill != 0) detail::applyRange(fresh, bitCount, total, detail::RangeOp::set);
+    Word* fresh = grownCopy(words, bitCount, total, bitCount);
+    detail::applyRange(fresh, bitCount, total,
+                       fill != 0 ? detail::RangeOp::set : detail::RangeOp::clear);
     adopt(fresh, static_cast<std::uint32_t>(total));
     assert(invariantHolds(*this));
     return *this;
@@ -313,7 +321,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
     if (r.bitCount == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + r.bitCount;
     if (total > kMaxBits) raise(6, kFile, __LINE__);
-    Word* fresh = grownCopy(words, bitCount, total);
+    Word* fresh = grownCopy(words, bitCount, total, bitCount);
     // r may be this vector: its words are read before adopt() frees them.
     detail::depositBits(fresh, bitCount, r.bitCount, r.words);
     adopt(fresh, static_cast<std::uint32_t>(total));
