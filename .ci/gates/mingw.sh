@@ -29,8 +29,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX="$PWD/build/
 in_russian=(env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-# "//  НАЗНАЧЕНИЕ:" and the choice prompt's "Ваш выбор > " in code page 866.
+# "//  НАЗНАЧЕНИЕ:", "приёмного" (ё sits apart from the other letters in both code
+# pages) and the choice prompt's "Ваш выбор > ", all in code page 866.
 banner=$'^//  \x8d\x80\x87\x8d\x80\x97\x85\x8d\x88\x85:\r$'
+yo_word=$'\xaf\xe0\xa8\xf1\xac\xad\xae\xa3\xae'
 prompt=$'\x82\xa0\xe8 \xa2\xeb\xa1\xae\xe0 > $'
 
 expect() {  # <transcript> <pattern> <what>
@@ -65,6 +67,7 @@ session() {  # <build folder>
   printf '1010.\n0\n' | "${in_russian[@]}" timeout 120 wine "$dir/bin/zelmar_flagrow.exe" \
     >"$transcript" 2>/dev/null
   expect "$transcript" "$banner" "the banner line in CP866 with CR LF"
+  expect "$transcript" "$yo_word" "the word with ё in CP866"
   expect "$transcript" $'^1010\r$' "the imported bit field"
   expect "$transcript" "$prompt" "the choice prompt in CP866, last"
   echo "mingw: $1 examples and session under wine passed; the banner line's bytes:"
