@@ -6,7 +6,6 @@
 #include <cassert>
 #include <cstring>
 #include <limits>
-#include <new>
 
 #include "bitops.h"
 #include "bitrange.h"
