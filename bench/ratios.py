@@ -17,8 +17,9 @@ import tempfile
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 BEGIN, END = "<!-- ratios:begin -->", "<!-- ratios:end -->"
 PEERS = ("boost", "vbool")
-# Within this factor over a target a row counts as noise, not as a miss.
-NOISE = 1.05
+# Over a target by less than this, or by less than twice the rows' own spread (their larger
+# coefficient of variation), a row counts as noise, not as a miss.
+NOISE = 0.05
 
 # Whole-vector rows that must stay within 1.3x of the raw floor at 2^30 bits.
 MEMORY_BOUND = {
@@ -58,6 +59,9 @@ def run(args):
             command.append(f"--isa={args.isa}")
         subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
         results = json.loads(pathlib.Path(out.name).read_text())
+    head = subprocess.run(["git", "-C", str(ROOT), "rev-parse", "--short", "HEAD"],
+                          capture_output=True, text=True, check=False)
+    results["context"]["commit"] = head.stdout.strip() or "?"
     if args.save:
         pathlib.Path(args.save).write_text(json.dumps(results, indent=1))
     return results
@@ -67,18 +71,24 @@ NS_PER = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 
 def medians(results):
-    """{(op, contender, lg): row} for the median of every row (the row itself without repeats)."""
-    rows = {}
+    """{(op, contender, lg): row} for the median of every row (the row itself without repeats),
+    with the spread of its repetitions."""
+    rows, spread = {}, {}
     for b in results["benchmarks"]:
-        if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
-            continue
         # Rows of the largest size carry a /min_time:... suffix.
         op, contender, lg = b["run_name"].split("/")[:3]
-        rows[(op, contender, int(lg))] = {
-            "ns": b["cpu_time"] * NS_PER[b["time_unit"]],
-            "bps": b.get("bytes_per_second", 0.0),
-            "extra": b.get("extra_arrays"),
-        }
+        key = (op, contender, int(lg))
+        kind = b.get("aggregate_name") if b.get("run_type") == "aggregate" else "median"
+        if kind == "cv":
+            spread[key] = b["cpu_time"]
+        elif kind == "median":
+            rows[key] = {
+                "ns": b["cpu_time"] * NS_PER[b["time_unit"]],
+                "bps": b.get("bytes_per_second", 0.0),
+                "extra": b.get("extra_arrays"),
+            }
+    for key, row in rows.items():
+        row["cv"] = spread.get(key, 0.0)
     return rows
 
 
@@ -86,28 +96,29 @@ def verdicts(op, lg, ours, others):
     """The targets the row misses, as short notes; 'ok' when none."""
     notes = []
 
-    def check(ratio, limit, what):
-        if ratio > limit * NOISE:
+    def check(ratio, limit, what, other):
+        noise = max(NOISE, 2 * max(ours["cv"], other["cv"]))
+        if ratio > limit * (1 + noise):
             notes.append(f"**miss** {what}")
         elif ratio > limit:
             notes.append(f"noise {what}")
 
-    peers = [others[p]["ns"] for p in PEERS if p in others]
+    peers = [others[p] for p in PEERS if p in others]
     if peers:
-        best = min(peers)
+        best = min(peers, key=lambda row: row["ns"])
         if op in ("to_text", "from_text"):
-            check(ours["ns"] / best, 0.1, "10x peer")
+            check(ours["ns"] / best["ns"], 0.1, "10x peer", best)
             if ours["bps"] < 1e9:
                 notes.append("**miss** 1 GB/s")
         else:
-            check(ours["ns"] / best, 1.0, "peer")
+            check(ours["ns"] / best["ns"], 1.0, "peer", best)
     raw = others.get("raw")
     if raw:
         ratio = ours["ns"] / raw["ns"]
         if op.startswith(("shl", "shr")) or op.endswith("_words_range"):
-            check(ratio, 1.5, "1.5x raw")
+            check(ratio, 1.5, "1.5x raw", raw)
         elif lg == 30 and op in MEMORY_BOUND:
-            check(ratio, 1.3, "1.3x raw")
+            check(ratio, 1.3, "1.3x raw", raw)
     if op in EXTRA_ARRAYS and ours["extra"] is not None and ours["extra"] > EXTRA_ARRAYS[op]:
         notes.append(f"**miss** memory ({ours['extra']:.2f} arrays)")
     return ", ".join(notes) or "ok"
@@ -132,7 +143,8 @@ def table(results):
     rows = medians(results)
     context = results.get("context", {})
     lines = [
-        f"Run of {context.get('date', '?')}, kernel family `{context.get('isa', '?')}`, "
+        f"Run of {context.get('date', '?')} at commit {context.get('commit', '?')}, "
+        f"kernel family `{context.get('isa', '?')}`, "
         f"medians of CPU time over the repetitions. Ratio = our time / their time "
         f"(below 1: ours is faster); GB/s counts characters for the text rows, bits / 8 "
         f"elsewhere; extra = arrays held at once beside the old contents.",
