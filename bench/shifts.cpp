@@ -11,11 +11,11 @@ void shifts(unsigned lg) {
     const auto random = [n] { return randomVec<C>(n, kSeedA); };
     const std::pair<const char*, std::uint32_t> counts[] = {
         {"1", 1}, {"32", 32}, {"33", 33}, {"half", n / 2}};
-    for (const auto& [label, k] : counts) {
+    for (const auto& [label, count] : counts) {
         addRow(std::string("shl") + label, C::name, lg, n / 8.0, random,
-               changing([k](auto& v) { C::shiftDown(v, k); }));
+               changing([k = count](auto& v) { C::shiftDown(v, k); }));
         addRow(std::string("shr") + label, C::name, lg, n / 8.0, random,
-               changing([k](auto& v) { C::shiftUp(v, k); }));
+               changing([k = count](auto& v) { C::shiftUp(v, k); }));
     }
 }
 
