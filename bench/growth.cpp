@@ -9,17 +9,16 @@ namespace {
 template <class C>
 void growth(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    const auto random = [n] { return randomVec<C>(n, kSeedA); };
 
     addGrowthRow(
-        "plus", C::name, lg, n + 64, random, [] { return std::monostate{}; },
+        "plus", C::name, lg, n + 64, randomSetup<C>(n), [] { return std::monostate{}; },
         [](auto& v, std::monostate) { C::growOnes(v, 64); });
     addGrowthRow(
-        "append", C::name, lg, n + n / 2, random,
+        "append", C::name, lg, n + n / 2, randomSetup<C>(n),
         [n] { return typename C::Tail(C::tail(randomVec<C>(n / 2, kSeedB))); },
         [](auto& v, const auto& tail) { C::append(v, tail); });
 
-    addRow("copy", C::name, lg, n / 8.0, random, [](const auto& v) {
+    addRow("copy", C::name, lg, n / 8.0, randomSetup<C>(n), [](const auto& v) {
         const typename C::Vec copy(v);
         touch(&copy);
     });
@@ -31,8 +30,8 @@ void growth(unsigned lg) {
     };
     addRow(
         "nado", C::name, lg, n / 8.0,
-        [=] {
-            return Sized{random(), PeakWatch(n / 8.0)};
+        [n] {
+            return Sized{randomVec<C>(n, kSeedA), PeakWatch(n / 8.0)};
         },
         changing([n](Sized& f) { f.watch.around([&] { C::refill(f.v, n); }); }));
 }

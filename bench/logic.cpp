@@ -28,12 +28,10 @@ void allCombinations(unsigned lg, std::uint32_t rightBits, const char* suffix) {
 template <class C>
 void complement(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    addRow(
-        "not", C::name, lg, n / 8.0, [n] { return randomVec<C>(n, kSeedA); },
-        [](const auto& v) {
-            const auto flipped = C::complement(v);
-            touch(&flipped);
-        });
+    addRow("not", C::name, lg, n / 8.0, randomSetup<C>(n), [](const auto& v) {
+        const auto flipped = C::complement(v);
+        touch(&flipped);
+    });
 }
 
 }  // namespace

@@ -9,12 +9,11 @@ namespace {
 template <class C>
 void queries(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    const auto random = [n] { return randomVec<C>(n, kSeedA); };
     // Clear vectors and equal operands make every contender read to the end.
     const auto clear = [n] { return C::zeros(n); };
     const auto twins = [n] { return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedA)}; };
 
-    addRow("count", C::name, lg, n / 8.0, random,
+    addRow("count", C::name, lg, n / 8.0, randomSetup<C>(n),
            asking([](const auto& v) { return C::count(v); }));
     addRow("any", C::name, lg, n / 8.0, clear, asking([](const auto& v) { return C::any(v); }));
     addRow("any_range", C::name, lg, rangeBits(n) / 8.0, clear,

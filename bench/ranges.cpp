@@ -7,19 +7,17 @@ namespace {
 template <class C>
 void fills(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    const auto random = [n] { return randomVec<C>(n, kSeedA); };
-    addRow("set_range", C::name, lg, rangeBits(n) / 8.0, random,
+    addRow("set_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), true); }));
-    addRow("clear_range", C::name, lg, rangeBits(n) / 8.0, random,
+    addRow("clear_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), false); }));
 }
 
 template <class C>
 void flips(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    addRow(
-        "flip_range", C::name, lg, rangeBits(n) / 8.0, [n] { return randomVec<C>(n, kSeedA); },
-        changing([n](auto& v) { C::flipRange(v, kFrom, rangeTo(n)); }));
+    addRow("flip_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
+           changing([n](auto& v) { C::flipRange(v, kFrom, rangeTo(n)); }));
 }
 
 }  // namespace

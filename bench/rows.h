@@ -79,6 +79,12 @@ typename C::Vec randomVec(std::uint32_t bits, std::uint64_t seed) {
     }
 }
 
+/// A row setup that makes the random vector kSeedA of `bits` bits.
+template <class C>
+auto randomSetup(std::uint32_t bits) {
+    return [bits] { return randomVec<C>(bits, kSeedA); };
+}
+
 /// The body of a row that asks `question` of its fixture.
 template <class F>
 auto asking(F question) {

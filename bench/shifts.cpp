@@ -8,13 +8,12 @@ namespace {
 template <class C>
 void shifts(unsigned lg) {
     const std::uint32_t n = bitsOf(lg);
-    const auto random = [n] { return randomVec<C>(n, kSeedA); };
     const std::pair<const char*, std::uint32_t> counts[] = {
         {"1", 1}, {"32", 32}, {"33", 33}, {"half", n / 2}};
     for (const auto& [label, count] : counts) {
-        addRow(std::string("shl") + label, C::name, lg, n / 8.0, random,
+        addRow(std::string("shl") + label, C::name, lg, n / 8.0, randomSetup<C>(n),
                changing([k = count](auto& v) { C::shiftDown(v, k); }));
-        addRow(std::string("shr") + label, C::name, lg, n / 8.0, random,
+        addRow(std::string("shr") + label, C::name, lg, n / 8.0, randomSetup<C>(n),
                changing([k = count](auto& v) { C::shiftUp(v, k); }));
     }
 }
