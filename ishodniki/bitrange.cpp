@@ -91,8 +91,8 @@ void depositBits(Word* dst, std::uint64_t at, std::uint64_t n, const Word* src) 
     if (span > 2) {
         if (b == 0)
             std::memcpy(dst + d + 1, src + 1, (span - 2) * sizeof(Word));
-        else
-            kernels().funnelUp(dst + d + 1, src + 1, span - 2, b);
+        else  // gathered(j) for j = 1 .. span - 2, as the ascending kernel writes it
+            kernels().funnelDown(dst + d + 1, src, span - 2, kWordBits - b);
     }
     merge(dst[d + span - 1], gathered(span - 1), lowMask(end));
 }
