@@ -137,8 +137,12 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator=(ZELMAR_FLAGROW&& other) noexcept {
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
-    release();
-    words = allocate(wordsFor(n));
+    // An array of the right length is refilled in place: the old bits are gone all the same,
+    // and the allocator and the page faults of fresh memory are spared.
+    if (words == nullptr || wordCount != wordsFor(n)) {
+        release();
+        words = allocate(wordsFor(n));
+    }
     bitCount = n;
     wordCount = static_cast<std::uint32_t>(wordsFor(n));
     if (fill != -1) std::memset(words, fill != 0 ? 0xFF : 0, std::size_t{wordCount} * sizeof(Word));
