@@ -52,7 +52,8 @@ Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits,
         std::memcpy(fresh, old, kept * sizeof(Word));
         fresh[kept - 1] &= detail::lowMask(oldBits);
     }
-    const std::size_t zeroed = std::min<std::size_t>(count, zeroTo / kWordBits + 1);
+    const auto zeroed =
+        static_cast<std::size_t>(std::min<std::uint64_t>(count, zeroTo / kWordBits + 1));
     if (zeroed > kept) std::memset(fresh + kept, 0, (zeroed - kept) * sizeof(Word));
     if (count > kept) fresh[count - 1] = 0;
     return fresh;

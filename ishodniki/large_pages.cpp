@@ -18,7 +18,9 @@ void adviseLargePages(void* start, std::size_t bytes) noexcept {
     const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
     const std::uintptr_t last = (begin + bytes) & ~(kLargePage - 1);
     // Only a hint: when the system refuses, the ordinary pages serve as before.
-    if (last > first) (void)madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    if (last > first) {
+        (void)madvise(static_cast<char*>(start) + (first - begin), last - first, MADV_HUGEPAGE);
+    }
 }
 
 #else
