@@ -6,8 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 bench=build/default/bin/zelmar_flagrow_bench
+if grep -q '^benchmark_DIR:PATH=.*NOTFOUND' build/default/CMakeCache.txt 2>/dev/null; then
+  echo "skipped: Google Benchmark is not installed, so the build left the benchmark out"
+  exit 0
+fi
 if [ ! -x "$bench" ]; then
-  echo "$bench is missing: the test workflow builds it (Google Benchmark must be installed)" >&2
+  echo "$bench is missing: run the test workflow first, it builds the benchmark" >&2
   exit 1
 fi
 for isa in avx512 portable; do
