@@ -3,8 +3,11 @@
 // row for 0.05 s unless --benchmark_min_time says otherwise.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdio>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dispatch.h"
