@@ -26,6 +26,15 @@ namespace Quandrelissa {
 /// (relative to the project root) and the line of the failing check.
 class _ZELMAR_FLAGROW {
 public:
+    /// The operation needs a non-empty vector.
+    static constexpr std::int32_t kEmpty = 1;
+    /// A required pointer is null.
+    static constexpr std::int32_t kNullPointer = 2;
+    /// A bit number or a range lies outside the vector or the text.
+    static constexpr std::int32_t kOutOfRange = 4;
+    /// Storage could not be allocated, or the size would pass 4294967295 bits.
+    static constexpr std::int32_t kNoMemory = 6;
+
     /// Keeps at most the first 255 characters of `file`; a null `file` is kept as "".
     _ZELMAR_FLAGROW(std::int32_t code, const char* file, std::int32_t line) noexcept {
         code_ = code;
