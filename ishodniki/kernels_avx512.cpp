@@ -19,7 +19,7 @@
 namespace Quandrelissa::detail {
 namespace {
 
-// The register type of this file, for the shared funnel loops and the loops below.
+// The register type of this file, for the loops of lane_loops.h and the ones below.
 struct Lanes {
     using Reg = __m512i;
     static constexpr std::size_t kWords = 16;

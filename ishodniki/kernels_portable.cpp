@@ -42,6 +42,9 @@ void funnelDown(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, uns
 }
 
 void funnelUp(std::uint32_t* dst, const std::uint32_t* src, std::size_t n, unsigned b) noexcept {
+    // The caller passes src one word into its array, so src - 1 is readable. Writing it as
+    // src[i - 1] instead would wrap the unsigned index at i = 0 into an out-of-range pointer
+    // sum, which the fuzzer caught; keep the pointer arithmetic in this order.
     for (std::size_t i = n; i-- > 0;) dst[i] = src[i] << b | *(src + i - 1) >> (32 - b);
 }
 
