@@ -246,13 +246,13 @@ public:
     /// !est().
     bool empty() const noexcept { return bitCount == 0; }
     /// Whether any bit is set; false on an empty vector.
-    bool any() const noexcept { return bitCount != 0 && test(); }
+    bool any() const noexcept { return bitCount != 0 && anySet(); }
     /// Whether no bit is set; true on an empty vector.
     bool none() const noexcept { return !any(); }
     /// Whether every bit is set; true on an empty vector.
     bool all() const noexcept;
     /// The number of set bits; 0 on an empty vector.
-    std::uint32_t count() const noexcept { return bitCount == 0 ? 0 : schet(); }
+    std::uint32_t count() const noexcept { return bitCount == 0 ? 0 : setCount(); }
 
     // ---- Interoperability ---------------------------------------------------
 
@@ -282,6 +282,9 @@ public:
 private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
     [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
+    /// test() and schet() past their empty check, for the members that must not throw.
+    bool anySet() const noexcept;
+    std::uint32_t setCount() const noexcept;
     /// Frees the words and leaves the vector empty, as the destructor does.
     void release() noexcept;
     /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.

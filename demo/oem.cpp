@@ -83,7 +83,9 @@ void setOemCharset(const char* charset) {
     for (const char* ascii : {"ANSI_X3.4-1968", "ASCII", "US-ASCII", "UTF-8", "UTF8"})
         if (strcasecmp(charset, ascii) == 0) return;
     gConverter = iconv_open(charset, "UTF-8");
-    gConverting = gConverter != reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
+    // iconv_open reports failure as the handle (iconv_t)-1, so the cast is the interface's own.
+    gConverting = gConverter != reinterpret_cast<iconv_t>(  // NOLINT(performance-no-int-to-ptr)
+                                    static_cast<std::intptr_t>(-1));
 }
 
 char* toOem(const char* src, char* dst, const char** rest) {

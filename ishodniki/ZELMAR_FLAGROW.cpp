@@ -196,12 +196,20 @@ bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
 
 bool ZELMAR_FLAGROW::test() const {
     if (bitCount == 0) raise(1, kFile, __LINE__);
+    return anySet();
+}
+
+bool ZELMAR_FLAGROW::anySet() const noexcept {
     const std::size_t full = wordCount - 1;
     return kernels().findNonZero(words, full) != full || detail::lastWord(words, bitCount) != 0;
 }
 
 std::uint32_t ZELMAR_FLAGROW::schet() const {
     if (bitCount == 0) raise(1, kFile, __LINE__);
+    return setCount();
+}
+
+std::uint32_t ZELMAR_FLAGROW::setCount() const noexcept {
     const Word last = detail::lastWord(words, bitCount);
     const std::uint64_t total =
         kernels().popcount(words, wordCount - 1) + kernels().popcount(&last, 1);

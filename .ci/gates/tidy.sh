@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# clang-tidy over the library's sources with the root .clang-tidy; any finding fails.
+# clang-tidy over the sources of the library and the console program with the root
+# .clang-tidy; any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build/tidy
 
 # Only the compile commands are needed, so nothing is built.
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZELMAR_FLAGROW_DEMO=OFF -DZELMAR_FLAGROW_TESTS=OFF \
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZELMAR_FLAGROW_DEMO=ON -DZELMAR_FLAGROW_TESTS=OFF \
   -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=OFF -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
 
-mapfile -t sources < <(git ls-files -- 'ishodniki/*.cpp')
+mapfile -t sources < <(git ls-files -- 'ishodniki/*.cpp' 'demo/*.cpp')
 printf '%s\0' "${sources[@]}" | xargs -0 -n 1 -P 2 clang-tidy -p "$build" --quiet \
   2> >(grep -v " generated\.$" >&2)
 echo "tidy: ${#sources[@]} sources clean in ${SECONDS}s"
