@@ -9,10 +9,10 @@ void Screen::text(const char* s, int newlines) {
     newline(newlines);
 }
 
-void Screen::labelled(const char* label, std::string_view bits, bool lastOfGroup) {
+void Screen::labelled(const char* label, std::string_view bits, LineEnd end) {
     text(label);
     out_ << bits;
-    newline(lastOfGroup ? 2 : 1);
+    newline(end == LineEnd::closesGroup ? 2 : 1);
 }
 
 void Screen::newline(int count) {

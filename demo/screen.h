@@ -6,6 +6,9 @@
 #include <ostream>
 #include <string_view>
 
+/// Whether a line is the last of its group, which an empty line then closes.
+enum class LineEnd { inGroup, closesGroup };
+
 class Screen {
 public:
     explicit Screen(std::ostream& out) : out_(out) {}
@@ -29,7 +32,7 @@ public:
         newline(2);
     }
     /// "label" and a vector's text; an extra newline ends the last line of a group.
-    void labelled(const char* label, std::string_view bits, bool lastOfGroup = false);
+    void labelled(const char* label, std::string_view bits, LineEnd end = LineEnd::inGroup);
     /// A number in decimal, signed or unsigned as its type is.
     template <class Number>
     void number(Number n, int newlines = 0) {

@@ -1,6 +1,8 @@
 #include "script.h"
 #include "stage.h"
 
+using Quandrelissa::ZELMAR_FLAGROW;
+
 namespace {
 
 constexpr const char* kRule =

@@ -1,6 +1,8 @@
 #include "script.h"
 #include "stage.h"
 
+using Quandrelissa::ZELMAR_FLAGROW;
+
 namespace {
 
 constexpr auto kToEnd = ZELMAR_FLAGROW::kToEnd;
@@ -116,13 +118,13 @@ void runSizing(Stage& s) {
     do {
         s.importField("Введите своё битовое поле, для импорта в класс, не более 255 цифр ", s.vb11,
                       "// Импорт в класс из приёмного буфера snBuff:", "vb11.impStr(snBuff);",
-                      true);
+                      EmptyField::shown);
     } while (s.askChoice());
     showWordExchange(s);
     showNumberImport(s);
     do {
         s.importField("Введите своё битовое поле, для операций над ним, не более 255 цифр", s.vb1,
                       "// Импорт в класс из приёмного буфера snBuff:", "vb1.impStr(snBuff);",
-                      false);
+                      EmptyField::refused);
     } while (s.askChoice());
 }

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+using Quandrelissa::ZELMAR_FLAGROW;
+
 bool Stage::askChoice() {
     screen.text("Повторить > 2, Продолжить > 1, Выход > 0. Ваш выбор > ");
     snBuff[0] = keyboard.key();
@@ -16,7 +18,7 @@ void Stage::readBitField() {
 }
 
 void Stage::importField(const char* intro, ZELMAR_FLAGROW& v, const char* heading, const char* code,
-                        bool emptyShown) {
+                        EmptyField empty) {
     screen.prompt(intro);
     screen.prompt("(реально держит 4294967295 бит) и в конец любой знак:");
     screen.prompt("Например: 111100001111.");
@@ -24,7 +26,8 @@ void Stage::importField(const char* intro, ZELMAR_FLAGROW& v, const char* headin
     readBitField();
     v.impStr(snBuff, 0, ZELMAR_FLAGROW::kToEnd);
     snBuff2[0] = '\0';
-    const std::string_view bits = emptyShown && !v.est() ? snBuff2 : textOf(v, snBuff2);
+    const std::string_view bits =
+        empty == EmptyField::shown && !v.est() ? snBuff2 : textOf(v, snBuff2);
     screen.comment(heading);
     screen.code(code);
     screen.vectorBlock(bits);
@@ -43,14 +46,14 @@ void Stage::askIndex(const char* question, const char* name, std::uint32_t& valu
     readNumber(value);
 }
 
-void Stage::askBits(Reach reach, const char* first, const char* last, std::uint32_t bound,
-                    std::uint32_t replacement, std::optional<std::uint32_t> highest) {
-    if (reach == Reach::one) {
-        askIndex(first, "i = ", i, highest);
+void Stage::askBits(const BitQuestions& questions, std::uint32_t bound, std::uint32_t replacement,
+                    std::optional<std::uint32_t> highest) {
+    if (questions.reach == Reach::one) {
+        askIndex(questions.first, "i = ", i, highest);
         checkIndex(bound, replacement);
-    } else if (reach == Reach::range) {
-        askIndex(first, "i = ", i, highest);
-        askIndex(last, "j = ", j, highest);
+    } else if (questions.reach == Reach::range) {
+        askIndex(questions.first, "i = ", i, highest);
+        askIndex(questions.last, "j = ", j, highest);
         checkRange(bound, replacement);
     }
 }
@@ -85,6 +88,6 @@ std::string_view Stage::textOf(const ZELMAR_FLAGROW& v, char* buff) {
     return longText_;
 }
 
-void Stage::showVector(const char* label, const ZELMAR_FLAGROW& v, char* buff, bool lastOfGroup) {
-    screen.labelled(label, textOf(v, buff), lastOfGroup);
+void Stage::showVector(const char* label, const ZELMAR_FLAGROW& v, char* buff, LineEnd end) {
+    screen.labelled(label, textOf(v, buff), end);
 }

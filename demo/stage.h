@@ -15,8 +15,6 @@
 #include "keyboard.h"
 #include "screen.h"
 
-using Quandrelissa::ZELMAR_FLAGROW;
-
 /// Bit count of the constructor demonstrations.
 inline constexpr int kVSEGO = 8;
 /// Capacity of every receiving buffer: characters of a text, or 32-bit words.
@@ -28,6 +26,16 @@ inline constexpr const char* snSTROKA70 =
 /// How many bits an operation takes: all of them, bit i, or bits i to j.
 enum class Reach { all, one, range };
 
+/// The bits a section asks for and its questions; a question it does not ask stays null.
+struct BitQuestions {
+    Reach reach = Reach::all;
+    const char* first = nullptr;  // the question for i, or for the start of the range
+    const char* last = nullptr;   // the question for the end of the range
+};
+
+/// What an import section shows for an empty field: an empty block, or the error of code 1.
+enum class EmptyField { shown, refused };
+
 struct Stage {
     /// Empty vectors and buffers; nothing is written or read yet.
     Stage(std::istream& in, std::ostream& out) : screen(out), keyboard(in, out) {}
@@ -37,23 +45,23 @@ struct Stage {
     /// Reads a bit field into snBuff and ends the line.
     void readBitField();
     /// Asks for a bit field (`intro` and the example), imports it into `v` and shows it under
-    /// `heading` and `code`. An empty field shows an empty block when `emptyShown`, else throws 1.
-    void importField(const char* intro, ZELMAR_FLAGROW& v, const char* heading, const char* code,
-                     bool emptyShown);
+    /// `heading` and `code`. An empty field is shown or refused (code 1) as `empty` says.
+    void importField(const char* intro, Quandrelissa::ZELMAR_FLAGROW& v, const char* heading,
+                     const char* code, EmptyField empty);
     /// Reads a number into `value`; an entry that is no number keeps it and says so.
     void readNumber(std::uint32_t& value);
     /// Asks for bit i, or bits i and j, and checks them against `bound`: a number past it is
     /// reported and replaced by `replacement`, a reversed range put in order. `highest`, when
     /// given, follows each question.
-    void askBits(Reach reach, const char* first, const char* last, std::uint32_t bound,
-                 std::uint32_t replacement, std::optional<std::uint32_t> highest);
+    void askBits(const BitQuestions& questions, std::uint32_t bound, std::uint32_t replacement,
+                 std::optional<std::uint32_t> highest);
 
     /// The text of `v`, exported into `buff`; one too long for it is shown whole all the same.
     /// Valid until the next call. Throws code 1 for an empty vector.
-    std::string_view textOf(const ZELMAR_FLAGROW& v, char* buff);
+    std::string_view textOf(const Quandrelissa::ZELMAR_FLAGROW& v, char* buff);
     /// The labelled vector line "name == text", exporting `v` into `buff` first.
-    void showVector(const char* label, const ZELMAR_FLAGROW& v, char* buff,
-                    bool lastOfGroup = false);
+    void showVector(const char* label, const Quandrelissa::ZELMAR_FLAGROW& v, char* buff,
+                    LineEnd end = LineEnd::inGroup);
 
     /// Where every line goes.
     Screen screen;
@@ -61,7 +69,8 @@ struct Stage {
     Keyboard keyboard;
 
     /// The demonstration's vectors, destroyed in reverse order: vb13 first.
-    ZELMAR_FLAGROW vb1, vb2, vb3, vb4, vb5, vb6, vb7, vb8, vb9, vb10, vb11, vb12, vb13;
+    Quandrelissa::ZELMAR_FLAGROW vb1, vb2, vb3, vb4, vb5, vb6, vb7, vb8, vb9, vb10, vb11, vb12,
+        vb13;
     /// The typed bit field, the first vector shown, and the answer to the choice prompt.
     char snBuff[kRAZMER_BUFF] = {};
     /// The second vector shown at once, or the one just imported.
