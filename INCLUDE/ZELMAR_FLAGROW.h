@@ -12,10 +12,12 @@
 #ifndef ZELMAR_FLAGROW_H
 #define ZELMAR_FLAGROW_H
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -278,6 +280,90 @@ public:
     /// Reads one token of '0'/'1' characters, stopping before any other character; with none
     /// the stream fails and the vector is unchanged.
     friend std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v);
+
+    // ---- Search: each answers size() when there is no such bit; none throws -----
+
+    /// The first set bit at or after `from`.
+    std::uint32_t find_first(std::uint32_t from) const noexcept;
+    /// The last set bit.
+    std::uint32_t find_last() const noexcept;
+    /// The last set bit before bit i.
+    std::uint32_t find_prev(std::uint32_t i) const noexcept;
+    /// The first clear bit.
+    std::uint32_t find_first_unset() const noexcept;
+    /// The first clear bit after bit i.
+    std::uint32_t find_next_unset(std::uint32_t i) const noexcept;
+    /// The last clear bit.
+    std::uint32_t find_last_unset() const noexcept;
+    /// The last clear bit before bit i.
+    std::uint32_t find_prev_unset(std::uint32_t i) const noexcept;
+
+    /// The set bits in ascending order, a forward range over the vector (which must outlive it
+    /// and stay unchanged while it is walked).
+    class SetBitsView {
+    public:
+        class iterator {
+        public:
+            using value_type = std::uint32_t;
+            using difference_type = std::ptrdiff_t;
+            using iterator_concept = std::forward_iterator_tag;
+            using iterator_category = std::forward_iterator_tag;
+
+            iterator() = default;
+            std::uint32_t operator*() const noexcept { return bit_; }
+            iterator& operator++() noexcept {
+                bit_ = vector_->find_next(bit_);
+                return *this;
+            }
+            iterator operator++(int) noexcept {
+                iterator before = *this;
+                ++*this;
+                return before;
+            }
+            friend bool operator==(const iterator& a, const iterator& b) noexcept {
+                return a.bit_ == b.bit_;
+            }
+
+        private:
+            friend class SetBitsView;
+            iterator(const ZELMAR_FLAGROW* vector, std::uint32_t bit) noexcept
+                : vector_(vector), bit_(bit) {}
+            const ZELMAR_FLAGROW* vector_ = nullptr;
+            std::uint32_t bit_ = 0;
+        };
+
+        iterator begin() const noexcept { return {vector_, vector_->find_first()}; }
+        iterator end() const noexcept { return {vector_, vector_->size()}; }
+
+    private:
+        friend class ZELMAR_FLAGROW;
+        explicit SetBitsView(const ZELMAR_FLAGROW* vector) noexcept : vector_(vector) {}
+        const ZELMAR_FLAGROW* vector_;
+    };
+    /// The set bits in ascending order: for (std::uint32_t i : v.set_bits()) ...
+    SetBitsView set_bits() const noexcept { return SetBitsView(this); }
+
+    // ---- Range counts [i, j] under the rules of test(i, j) --------------------
+
+    /// The number of set bits among i to j. Throws 1 on an empty vector, else 4 as vkl(i, j).
+    std::uint32_t schet(std::uint32_t i, std::uint32_t j) const;
+    /// Whether every bit of i to j is set. Throws 1 on an empty vector, else 4 as vkl(i, j).
+    bool all(std::uint32_t i, std::uint32_t j) const;
+
+    // ---- Set algebra over the bits both vectors have ----------------------------
+
+    /// Whether some bit is set in both.
+    bool intersects(const ZELMAR_FLAGROW& other) const noexcept;
+    /// Whether every set bit of this one is set in `other`; bits past other's size must be clear.
+    bool is_subset_of(const ZELMAR_FLAGROW& other) const noexcept;
+    /// Clears the bits set in `r` among bits 0 .. min(size, r.size) - 1; the other bits stay.
+    ZELMAR_FLAGROW& operator-=(const ZELMAR_FLAGROW& r) noexcept;
+    /// The bits of `a` not set in `b`, the size the smaller operand's. Throws 6.
+    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    /// An integer would silently become a vector of that many zeros.
+    ZELMAR_FLAGROW& operator-=(std::integral auto) = delete;
+    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, std::integral auto) = delete;
+    friend ZELMAR_FLAGROW operator-(std::integral auto, const ZELMAR_FLAGROW&) = delete;
 
 private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.

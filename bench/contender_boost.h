@@ -75,6 +75,13 @@ struct Boost : RangeWordsByBits {
 
     static void setBit(Vec& v, std::uint32_t i) { v.set(i); }
     static bool testBit(const Vec& v, std::uint32_t i) { return v.test(i); }
+
+    static std::uint32_t findNext(const Vec& v, std::uint32_t i) {
+        return static_cast<std::uint32_t>(v.find_next(i));
+    }
+    static bool intersects(const Vec& a, const Vec& b) { return a.intersects(b); }
+    static bool isSubset(const Vec& a, const Vec& b) { return a.is_subset_of(b); }
+    static void subtract(Vec& a, const Vec& b) { a -= b; }
 };
 
 }  // namespace bench

@@ -82,6 +82,11 @@ struct Ours {
 
     static void setBit(Vec& v, std::uint32_t i) { v.vkl(i); }
     static bool testBit(const Vec& v, std::uint32_t i) { return v.test(i); }
+
+    static std::uint32_t findNext(const Vec& v, std::uint32_t i) { return v.find_next(i); }
+    static bool intersects(const Vec& a, const Vec& b) { return a.intersects(b); }
+    static bool isSubset(const Vec& a, const Vec& b) { return a.is_subset_of(b); }
+    static void subtract(Vec& a, const Vec& b) { a -= b; }
 };
 
 }  // namespace bench

@@ -25,9 +25,12 @@ struct Contenders {
 using Everyone = Contenders<Ours, Boost, VBool, Raw>;
 /// Those with whole-word combining, shifts and range flips (std::vector<bool> has none).
 using WordWise = Contenders<Ours, Boost, Raw>;
+/// Those with searches and subset tests on the vector itself.
+using Searching = Contenders<Ours, Boost>;
 #else
 using Everyone = Contenders<Ours, VBool, Raw>;
 using WordWise = Contenders<Ours, Raw>;
+using Searching = Contenders<Ours>;
 #endif
 /// Operations no peer offers.
 using OursAndRaw = Contenders<Ours, Raw>;

@@ -20,6 +20,8 @@ void registerWords(unsigned lg);
 void registerGrowth(unsigned lg);
 /// set_bit and test_bit loops, sequential and random.
 void registerSingleBits(unsigned lg);
+/// find_next, find_prev, find_next_unset, count_range, intersects, is_subset_of, subtract.
+void registerSearches(unsigned lg);
 
 }  // namespace bench
 

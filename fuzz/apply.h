@@ -266,6 +266,27 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
         case Kind::streamIn:
             readText(s, t, out);
             break;
+        case Kind::searchBits:
+            out.value = std::uint64_t{t.find_first(s.i)} << 32 | t.find_prev(s.j);
+            out.words = {t.find_last(), t.find_first_unset(), t.find_next_unset(s.i),
+                         t.find_last_unset(), t.find_prev_unset(s.j)};
+            for (const std::uint32_t bit : t.set_bits()) out.words.push_back(bit);
+            break;
+        case Kind::rangeCount:
+            out.value = t.schet(s.i, s.j);
+            break;
+        case Kind::rangeAll:
+            out.value = t.all(s.i, s.j);
+            break;
+        case Kind::subsetTests:
+            out.value = std::uint64_t{t.intersects(o)} | std::uint64_t{t.is_subset_of(o)} << 1;
+            break;
+        case Kind::differenceAssign:
+            t -= o;
+            break;
+        case Kind::difference:
+            keep(out, t, t - o);
+            break;
         case Kind::switchKernels:
         case Kind::count_:
             break;

@@ -67,6 +67,12 @@ enum class Kind : std::uint8_t {
     streamOut,
     streamIn,
     switchKernels,
+    searchBits,
+    rangeCount,
+    rangeAll,
+    subsetTests,
+    differenceAssign,
+    difference,
     count_
 };
 

@@ -192,6 +192,16 @@ bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
     return detail::anyInRange(words, i, rangeEnd(bitCount, i, j));
 }
 
+std::uint32_t ZELMAR_FLAGROW::schet(std::uint32_t i, std::uint32_t j) const {
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    return static_cast<std::uint32_t>(detail::countInRange(words, i, rangeEnd(bitCount, i, j)));
+}
+
+bool ZELMAR_FLAGROW::all(std::uint32_t i, std::uint32_t j) const {
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    return detail::allInRange(words, i, rangeEnd(bitCount, i, j));
+}
+
 // ---- Whole-vector queries ------------------------------------------------------
 
 bool ZELMAR_FLAGROW::test() const {

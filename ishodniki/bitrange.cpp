@@ -1,9 +1,11 @@
 #include "bitrange.h"
 
+#include <bit>
 #include <cstring>
 
 #include "bitops.h"
 #include "kernels.h"
+#include "word_scan.h"
 
 namespace Quandrelissa::detail {
 namespace {
@@ -54,6 +56,26 @@ bool anyInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept 
     const std::size_t middle = lw - fw - 1;
     if (kernels().findNonZero(w + fw + 1, middle) != middle) return true;
     return (w[lw] & lowMask(end)) != 0;
+}
+
+std::uint64_t countInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
+    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
+    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
+    if (fw == lw)
+        return static_cast<unsigned>(std::popcount(w[fw] & highMask(first) & lowMask(end)));
+    return static_cast<unsigned>(std::popcount(w[fw] & highMask(first))) +
+           kernels().popcount(w + fw + 1, lw - fw - 1) +
+           static_cast<unsigned>(std::popcount(w[lw] & lowMask(end)));
+}
+
+bool allInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
+    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
+    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
+    const auto covers = [](Word word, Word mask) { return (word & mask) == mask; };
+    if (fw == lw) return covers(w[fw], highMask(first) & lowMask(end));
+    const std::size_t middle = lw - fw - 1;
+    return covers(w[fw], highMask(first)) &&
+           firstDiffering(w + fw + 1, middle, ~Word{0}) == middle && covers(w[lw], lowMask(end));
 }
 
 void extractBits(const Word* src, std::uint64_t from, std::uint64_t n, Word* dst) noexcept {

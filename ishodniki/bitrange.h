@@ -14,6 +14,10 @@ enum class RangeOp { set, clear, flip };
 void applyRange(std::uint32_t* w, std::uint64_t first, std::uint64_t end, RangeOp op) noexcept;
 /// Whether any of bits first .. end - 1 is set.
 bool anyInRange(const std::uint32_t* w, std::uint64_t first, std::uint64_t end) noexcept;
+/// The number of set bits among first .. end - 1.
+std::uint64_t countInRange(const std::uint32_t* w, std::uint64_t first, std::uint64_t end) noexcept;
+/// Whether every bit of first .. end - 1 is set.
+bool allInRange(const std::uint32_t* w, std::uint64_t first, std::uint64_t end) noexcept;
 /// Packs bits from .. from + n - 1 of `src` into dst from bit 0, (n + 31) / 32 words, the bits
 /// past n zero. Reads no word of src beyond the one that holds bit from + n - 1.
 void extractBits(const std::uint32_t* src, std::uint64_t from, std::uint64_t n,

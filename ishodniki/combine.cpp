@@ -60,6 +60,11 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
     return *this;
 }
 
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexcept {
+    combineInto(words, bitCount, r.words, r.bitCount, kernels().andNotWords);
+    return *this;
+}
+
 // The value forms write straight into the result: combining the words both operands have is
 // what copying the shorter one and combining the other into it would give, in one pass.
 ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
@@ -77,6 +82,12 @@ ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
 ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
     kernels().xorWords(result.words, a.words, b.words, result.wordCount);
+    return result;
+}
+
+ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
+    kernels().andNotWords(result.words, a.words, b.words, result.wordCount);
     return result;
 }
 

@@ -1,6 +1,5 @@
-// What lets the vector stand in for a standard bitset: searches, all(), hashing, streams,
+// What lets the vector stand in for a standard bitset: all(), hashing, streams,
 // std::string and spans.
-#include <bit>
 #include <istream>
 #include <limits>
 #include <new>
@@ -19,24 +18,6 @@ using detail::kWordBits;
 using detail::Word;
 
 namespace {
-
-// The first set bit at or after `from`, or `bits` when there is none; storage bits past the
-// size may be set, so a hit there also means none.
-std::uint32_t firstSetFrom(const Word* w, std::uint32_t bits, std::uint64_t from) noexcept {
-    if (from >= bits) return bits;
-    std::size_t at = static_cast<std::size_t>(from / kWordBits);
-    Word word = w[at] & detail::highMask(from);
-    if (word == 0) {
-        const std::size_t rest = detail::wordsFor(bits) - at - 1;
-        const std::size_t next = kernels().findNonZero(w + at + 1, rest);
-        if (next == rest) return bits;
-        at += next + 1;
-        word = w[at];
-    }
-    const std::uint64_t found =
-        std::uint64_t{at} * kWordBits + static_cast<unsigned>(std::countr_zero(word));
-    return found < bits ? static_cast<std::uint32_t>(found) : bits;
-}
 
 std::uint32_t spanCount(std::size_t size) noexcept {
     return size < ZELMAR_FLAGROW::kMaxBits ? static_cast<std::uint32_t>(size)
@@ -57,14 +38,6 @@ bool ZELMAR_FLAGROW::all() const noexcept {
         if (every != ~Word{0}) return false;
     }
     return detail::lastWord(words, bitCount) == detail::lowMask(bitCount);
-}
-
-std::uint32_t ZELMAR_FLAGROW::find_first() const noexcept {
-    return firstSetFrom(words, bitCount, 0);
-}
-
-std::uint32_t ZELMAR_FLAGROW::find_next(std::uint32_t i) const noexcept {
-    return firstSetFrom(words, bitCount, std::uint64_t{i} + 1);
 }
 
 std::string ZELMAR_FLAGROW::to_string() const {

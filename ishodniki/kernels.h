@@ -20,6 +20,9 @@ struct Kernels {
                     std::size_t n) noexcept;
     void (*xorWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
                      std::size_t n) noexcept;
+    /// dst[i] = a[i] & ~b[i] for i < n; dst may be a itself.
+    void (*andNotWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
+                        std::size_t n) noexcept;
     /// dst[i] = ~src[i] for i < n; dst may be src itself.
     void (*notWords)(std::uint32_t* dst, const std::uint32_t* src, std::size_t n) noexcept;
     /// dst[i] = src[i] >> b | src[i + 1] << (32 - b) for i < n, ascending, 0 < b < 32: reads

@@ -21,6 +21,9 @@ struct OrOp {
 struct XorOp {
     std::uint32_t operator()(std::uint32_t a, std::uint32_t b) const noexcept { return a ^ b; }
 };
+struct AndNotOp {
+    std::uint32_t operator()(std::uint32_t a, std::uint32_t b) const noexcept { return a & ~b; }
+};
 
 // The in-place loop is kept apart: with dst == a the compiler's run-time overlap test of the
 // three-pointer loop would fail and fall back to one word per step.
@@ -50,16 +53,10 @@ constexpr Kernels withWordLoops(decltype(Kernels::popcount) popcount,
                                 decltype(Kernels::funnelUp) funnelUp,
                                 decltype(Kernels::bitsToText) bitsToText,
                                 decltype(Kernels::textToBits) textToBits) noexcept {
-    return {popcount,
-            findNonZero,
-            combineWords<AndOp>,
-            combineWords<OrOp>,
-            combineWords<XorOp>,
-            notWords,
-            funnelDown,
-            funnelUp,
-            bitsToText,
-            textToBits};
+    return {popcount,           findNonZero,         combineWords<AndOp>,
+            combineWords<OrOp>, combineWords<XorOp>, combineWords<AndNotOp>,
+            notWords,           funnelDown,          funnelUp,
+            bitsToText,         textToBits};
 }
 
 }  // namespace

@@ -437,6 +437,44 @@ Step StepMaker::querying(std::size_t k, const ReferenceVector& v) {
     });
 }
 
+// The searches both ways, the set-bit view, the range counts and the set algebra.
+Step StepMaker::searching(std::size_t k, const ReferenceVector& v) {
+    const std::size_t l = slot();
+    const std::uint32_t i = index(v.razmer());
+    const std::uint32_t j = oneIn(4) ? kToEnd : index(v.razmer());
+    const std::uint32_t op = below(6);
+    constexpr const char* kNames[] = {"searches",          "schet", "all",
+                                      "set algebra with ", " -= ",  " - "};
+    std::string text = name(k) + "." + kNames[op] + args(i, j);
+    if (op == 3) text = name(k) + "." + kNames[op] + name(l);
+    if (op >= 4)
+        text = op == 4 ? name(k) + kNames[op] + name(l)
+                       : concat(name(k), " = ", name(l), kNames[op], name(k));
+    return makeStep(text, [=](auto& vs) {
+        auto& x = vs[k];
+        switch (op) {
+            case 0: {
+                Observation o =
+                    observe(x.find_first(i), x.find_last(), x.find_prev(i), x.find_first_unset(),
+                            x.find_next_unset(i), x.find_last_unset(), x.find_prev_unset(i));
+                for (const std::uint32_t bit : x.set_bits()) o.push_back(bit);
+                return o;
+            }
+            case 1:
+                return observe(x.schet(i, j));
+            case 2:
+                return observe(x.all(i, j));
+            case 3:
+                return observe(x.intersects(vs[l]), x.is_subset_of(vs[l]));
+            case 4:
+                return observe(&(x -= vs[l]) == &x);
+            default:
+                x = vs[l] - x;
+                return Observation{};
+        }
+    });
+}
+
 Step StepMaker::next(const Vectors<ReferenceVector>& model) {
     const std::size_t k = slot();
     const ReferenceVector& v = model[k];
@@ -452,7 +490,7 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
             return Observation{};
         });
     }
-    switch (below(16)) {
+    switch (below(18)) {
         case 0:
         case 1:
             return sizing(k);
@@ -476,8 +514,10 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
             return shifting(k);
         case 14:
             return comparing(k);
-        default:
+        case 15:
             return querying(k, v);
+        default:
+            return searching(k, v);
     }
 }
 

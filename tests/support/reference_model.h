@@ -426,6 +426,68 @@ public:
         for (std::size_t w = 0; w < words.size(); ++w) words[w] = source[w];
     }
 
+    /// The first set bit at or after `from`, or size().
+    std::uint32_t find_first(std::uint32_t from) const noexcept { return firstFrom(from); }
+    /// The last set bit, or size().
+    std::uint32_t find_last() const noexcept { return lastBefore(bitCount, true); }
+    /// The last set bit before bit i, or size().
+    std::uint32_t find_prev(std::uint32_t i) const noexcept { return lastBefore(i, true); }
+    /// The first clear bit, or size().
+    std::uint32_t find_first_unset() const noexcept { return firstClearFrom(0); }
+    /// The first clear bit after bit i, or size().
+    std::uint32_t find_next_unset(std::uint32_t i) const noexcept {
+        return firstClearFrom(std::uint64_t{i} + 1);
+    }
+    /// The last clear bit, or size().
+    std::uint32_t find_last_unset() const noexcept { return lastBefore(bitCount, false); }
+    /// The last clear bit before bit i, or size().
+    std::uint32_t find_prev_unset(std::uint32_t i) const noexcept { return lastBefore(i, false); }
+    /// The set bits in ascending order.
+    std::vector<std::uint32_t> set_bits() const {
+        std::vector<std::uint32_t> bits;
+        for (std::uint32_t p = 0; p < bitCount; ++p)
+            if (bit(p)) bits.push_back(p);
+        return bits;
+    }
+    /// Set bits among i to j; 1 on an empty vector, else 4 as vkl(i, j).
+    std::uint32_t schet(std::uint32_t i, std::uint32_t j) const {
+        if (bitCount == 0) fail(1, __LINE__);
+        j = clampedEnd(i, j);
+        std::uint32_t n = 0;
+        for (std::uint64_t p = i; p <= j; ++p) n += bit(static_cast<std::uint32_t>(p)) ? 1u : 0u;
+        return n;
+    }
+    /// Whether every bit of i to j is set; 1 on an empty vector, else 4 as vkl(i, j).
+    bool all(std::uint32_t i, std::uint32_t j) const {
+        if (bitCount == 0) fail(1, __LINE__);
+        j = clampedEnd(i, j);
+        for (std::uint64_t p = i; p <= j; ++p)
+            if (!bit(static_cast<std::uint32_t>(p))) return false;
+        return true;
+    }
+    /// Some bit set in both.
+    bool intersects(const ReferenceVector& other) const noexcept {
+        for (std::uint32_t p = 0; p < bitCount && p < other.bitCount; ++p)
+            if (bit(p) && other.bit(p)) return true;
+        return false;
+    }
+    /// Every set bit of this one set in `other`, which has no bits past its size.
+    bool is_subset_of(const ReferenceVector& other) const noexcept {
+        for (std::uint32_t p = 0; p < bitCount; ++p)
+            if (bit(p) && (p >= other.bitCount || !other.bit(p))) return false;
+        return true;
+    }
+    /// Clears the bits set in `r` among the bits both have.
+    ReferenceVector& operator-=(const ReferenceVector& r) noexcept {
+        return combine(r, [](bool a, bool b) { return a && !b; });
+    }
+    /// a's bits not set in b, the smaller size.
+    friend ReferenceVector operator-(const ReferenceVector& a, const ReferenceVector& b) {
+        ReferenceVector t(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, 0);
+        for (std::uint32_t p = 0; p < t.bitCount; ++p) t.putBit(p, a.bit(p) && !b.bit(p));
+        return t;
+    }
+
 private:
     [[noreturn]] static void fail(std::int32_t code, std::int32_t line) {
         throw Quandrelissa::_ZELMAR_FLAGROW(code, "tests/support/reference_model.h", line);
@@ -487,6 +549,17 @@ private:
     std::uint32_t firstFrom(std::uint64_t p) const {
         for (; p < bitCount; ++p)
             if (bit(static_cast<std::uint32_t>(p))) return static_cast<std::uint32_t>(p);
+        return bitCount;
+    }
+
+    std::uint32_t firstClearFrom(std::uint64_t p) const {
+        for (; p < bitCount; ++p)
+            if (!bit(static_cast<std::uint32_t>(p))) return static_cast<std::uint32_t>(p);
+        return bitCount;
+    }
+    std::uint32_t lastBefore(std::uint32_t end, bool value) const {
+        for (std::uint32_t p = end < bitCount ? end : bitCount; p-- > 0;)
+            if (bit(p) == value) return p;
         return bitCount;
     }
 

@@ -1,0 +1,98 @@
+// Searches, range counts and the set algebra. Each fixture puts the answer at the far end, so
+// that every contender reads the whole vector; each answer is checked once before the clock.
+#include <bit>
+#include <cstdint>
+#include <utility>
+
+#include "contenders.h"
+#include "families.h"
+
+namespace bench {
+namespace {
+
+/// A setup that checks once that `question` gives `expected`.
+template <class Setup, class Question, class Answer>
+auto checked(Setup setup, Question question, Answer expected) {
+    return [=] {
+        auto fixture = setup();
+        require(question(fixture) == expected, "a search");
+        return fixture;
+    };
+}
+
+// Set bits of the random vector kSeedA among bits from .. to.
+std::uint64_t setBitsIn(std::uint32_t bits, std::uint32_t from, std::uint32_t to) {
+    std::uint64_t set = 0;
+    std::uint64_t at = 0;
+    for (const std::uint64_t w : randomWords(bits, kSeedA)) {
+        const std::uint64_t low = from > at ? from - at : 0;
+        const std::uint64_t high = to < at + 63 ? to - at + 1 : 64;
+        if (low < 64 && high > low) {
+            const std::uint64_t mask =
+                (high == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << high) - 1) &
+                ~((std::uint64_t{1} << low) - 1);
+            set += static_cast<std::uint64_t>(std::popcount(w & mask));
+        }
+        at += 64;
+    }
+    return set;
+}
+
+template <class C>
+void peerRows(unsigned lg) {
+    const std::uint32_t n = bitsOf(lg);
+    const auto lastOnly = [n] {
+        auto v = C::zeros(n);
+        C::setBit(v, n - 1);
+        return v;
+    };
+    const auto findNext = [](const auto& v) { return C::findNext(v, 0); };
+    addRow("find_next", C::name, lg, n / 8.0, checked(lastOnly, findNext, n - 1), asking(findNext));
+
+    // b is a's complement, so that nothing is shared and the test reads to the end.
+    const auto apart = [n] {
+        auto a = randomVec<C>(n, kSeedA);
+        auto b = C::complement(a);
+        return std::pair{std::move(a), std::move(b)};
+    };
+    const auto twins = [n] { return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedA)}; };
+    const auto intersects = [](const auto& ab) { return C::intersects(ab.first, ab.second); };
+    const auto isSubset = [](const auto& ab) { return C::isSubset(ab.first, ab.second); };
+    addRow("intersects", C::name, lg, n / 4.0, checked(apart, intersects, false),
+           asking(intersects));
+    addRow("is_subset_of", C::name, lg, n / 4.0, checked(twins, isSubset, true), asking(isSubset));
+    addRow(
+        "subtract", C::name, lg, n / 4.0,
+        [n] {
+            return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedB)};
+        },
+        changing([](auto& ab) { C::subtract(ab.first, ab.second); }));
+}
+
+// The searches and counts no peer has.
+void ourRows(unsigned lg) {
+    using Vec = Ours::Vec;
+    const std::uint32_t n = bitsOf(lg);
+    const auto firstOnly = [n] { return Vec(n).vkl(0); };
+    const auto findPrev = [n](const Vec& v) { return v.find_prev(n - 1); };
+    addRow("find_prev", Ours::name, lg, n / 8.0, checked(firstOnly, findPrev, std::uint32_t{0}),
+           asking(findPrev));
+    const auto lastClear = [n] { return Vec(n, 1).otkl(n - 1); };
+    const auto findUnset = [](const Vec& v) { return v.find_next_unset(0); };
+    addRow("find_next_unset", Ours::name, lg, n / 8.0, checked(lastClear, findUnset, n - 1),
+           asking(findUnset));
+    const auto countIn = [n](const Vec& v) { return v.schet(kFrom, rangeTo(n)); };
+    addRow("count_range", Ours::name, lg, rangeBits(n) / 8.0,
+           checked(randomSetup<Ours>(n), countIn,
+                   static_cast<std::uint32_t>(setBitsIn(n, kFrom, rangeTo(n)))),
+           asking(countIn));
+}
+
+}  // namespace
+
+void registerSearches(unsigned lg) {
+    Searching::each([lg]<class C>() { peerRows<C>(lg); });
+    ourRows(lg);
+}
+
+}  // namespace bench
