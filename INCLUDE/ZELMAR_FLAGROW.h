@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace Quandrelissa {
 
@@ -61,6 +62,12 @@ private:
     std::int32_t line_ = 0;
 };
 
+namespace detail {
+/// A number, which the implicit bit-count constructor would turn into a vector of zeros.
+template <class T>
+concept Number = std::is_arithmetic_v<T> || std::is_enum_v<T>;
+}  // namespace detail
+
 class ZELMAR_FLAGROW {
 public:
     /// Largest possible size: every 32-bit bit count is allowed.
@@ -97,9 +104,9 @@ public:
     /// Re-sizes to `n` bits by the fill convention; the old bits are gone. n = 0 changes nothing.
     /// Throws 6, after which the vector is empty.
     ZELMAR_FLAGROW& nado(std::uint32_t n, std::int32_t fill = 0);
-    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` over them cyclically.
-    /// An empty pattern empties the vector. Throws 4 (length past the pattern, nothing changed),
-    /// 2 (null pattern, after the re-size), 6.
+    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` over them cyclically; the
+    /// pattern may lie in this vector's storage. An empty pattern empties the vector. Throws 4
+    /// (length past the pattern, nothing changed), 2 (null pattern, after the re-size), 6.
     ZELMAR_FLAGROW& nado(std::uint32_t n, const char* pattern, std::uint32_t length = 0);
 
     // ---- Single bits: throw 4 when i >= razmer() ----------------------------
@@ -151,7 +158,8 @@ public:
     // ---- Text form ----------------------------------------------------------
 
     /// Replaces the vector by characters start .. start + count - 1 of `text` (count -1: to its
-    /// end); an empty text empties it. Throws 2 (null), 4 (start or start + count past the
+    /// end), reading no character at or past start + count; an empty text empties it. The text
+    /// may lie in this vector's storage. Throws 2 (null), 4 (start or start + count past the
     /// text), 6.
     void impStr(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
     /// Writes the text and NUL-fills the rest of `buffer`; returns 0, or without writing the size
@@ -170,7 +178,9 @@ public:
     std::uint32_t impUL(const std::uint32_t* buffer, std::uint32_t count);
     /// Writes the bits of `buffer` into bits from .. to (to -1: the last bit; past the end: the
     /// vector grows to to + 1 bits); returns 0, or without change the words needed when `count`
-    /// is too small. Throws 4 when to < from, 2 for a null buffer that would be read, 6.
+    /// is too small. The buffer may be or overlap this vector's storage (data()): it is read as
+    /// it was before the call. Throws 4 when to < from, 2 for a null buffer that would be read,
+    /// 6 (the vector then unchanged).
     std::uint32_t impUL(std::uint32_t from, std::uint32_t to, const std::uint32_t* buffer,
                         std::uint32_t count);
     /// expUL into a span: returns 0 when written, else the words needed.
@@ -199,6 +209,15 @@ public:
     ZELMAR_FLAGROW& operator+=(const ZELMAR_FLAGROW& r);
     /// A copy with every bit flipped. Throws 6.
     ZELMAR_FLAGROW operator~() const;
+    /// A number is no operand: v |= 1 would combine with a one-bit zero vector.
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator&=(T) = delete;
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator|=(T) = delete;
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator^=(T) = delete;
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator+=(T) = delete;
 
     /// The bits of the smaller operand ANDed with the other's. Throws 6.
     friend ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
@@ -206,6 +225,19 @@ public:
     friend ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     /// The bits of the smaller operand XORed with the other's. Throws 6.
     friend ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    /// No number on either side, as for the compound forms.
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator&(T, const ZELMAR_FLAGROW&) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator|(T, const ZELMAR_FLAGROW&) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator^(T, const ZELMAR_FLAGROW&) = delete;
 
     // ---- Shifts: the size stays, vacated bits become 0 ----------------------
 
@@ -228,6 +260,19 @@ public:
     friend bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     /// The negation of ==. Throws 1 when both are empty.
     friend bool operator!=(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) { return !(a == b); }
+    /// A number is no operand: v == 3 would compare with a three-bit zero vector.
+    template <detail::Number T>
+    friend bool operator<(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend bool operator<(T, const ZELMAR_FLAGROW&) = delete;
+    template <detail::Number T>
+    friend bool operator==(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend bool operator==(T, const ZELMAR_FLAGROW&) = delete;
+    template <detail::Number T>
+    friend bool operator!=(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend bool operator!=(T, const ZELMAR_FLAGROW&) = delete;
 
     // ---- Names in the manner of the standard bitset -------------------------
 
@@ -275,10 +320,14 @@ public:
     /// Exchanges the contents of two vectors.
     friend void swap(ZELMAR_FLAGROW& a, ZELMAR_FLAGROW& b) noexcept { a.swap(b); }
 
-    /// Writes the text form.
+    /// Writes the text form as a formatted output: a buffer that takes less sets badbit, one
+    /// that throws sets badbit and its exception goes on only when exceptions() has badbit.
     friend std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v);
-    /// Reads one token of '0'/'1' characters, stopping before any other character; with none
-    /// the stream fails and the vector is unchanged.
+    /// Reads one token of '0'/'1' characters after white space, stopping before any other
+    /// character; with none failbit is set. A buffer that throws sets badbit (its exception goes
+    /// on only when exceptions() has badbit), the characters taken are then lost. Throws 6 when
+    /// the token cannot be held, after reading it to its end and setting failbit. On any failure
+    /// the vector is unchanged.
     friend std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v);
 
     // ---- Search: each answers size() when there is no such bit; none throws -----

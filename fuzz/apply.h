@@ -287,6 +287,20 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
         case Kind::difference:
             keep(out, t, t - o);
             break;
+        case Kind::importOwnWords: {
+            // The words of o (t itself, when source is target) from word n on, the range cut
+            // to the bits they hold: the storage bits past the size carry no meaning.
+            const std::uint32_t skip = o.razmerUL() == 0 ? 0 : s.n % o.razmerUL();
+            const std::uint32_t held = o.razmer() - 32 * skip;
+            const std::uint32_t last = s.j == V::kToEnd ? t.razmer() - 1 : s.j;
+            const std::uint32_t to =
+                held != 0 && last >= s.i && last - s.i >= held ? s.i + held - 1 : s.j;
+            const std::uint32_t* w = o.data() + skip;
+            const std::uint32_t count = o.razmerUL() - skip;
+            out.value =
+                s.fill == 0 ? t.impUL(s.i, to, std::span(w, count)) : t.impUL(s.i, to, w, count);
+            break;
+        }
         case Kind::switchKernels:
         case Kind::count_:
             break;

@@ -67,6 +67,7 @@ enum class Kind : std::uint8_t {
     streamOut,
     streamIn,
     switchKernels,
+    importOwnWords,
     searchBits,
     rangeCount,
     rangeAll,

@@ -6,6 +6,8 @@
 #include <cassert>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <string>
 
 #include "bitops.h"
 #include "bitrange.h"
@@ -57,6 +59,23 @@ Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits,
     if (zeroed > kept) std::memset(fresh + kept, 0, (zeroed - kept) * sizeof(Word));
     if (count > kept) fresh[count - 1] = 0;
     return fresh;
+}
+
+// Whether `bytes` bytes at `p` share memory with `count` words at `w`: a buffer that is the
+// vector's own storage must be read as it was before the vector changes.
+bool overlaps(const void* p, std::size_t bytes, const Word* w, std::size_t count) noexcept {
+    const auto first = reinterpret_cast<std::uintptr_t>(p);
+    const auto own = reinterpret_cast<std::uintptr_t>(w);
+    return bytes != 0 && count != 0 && first < own + count * sizeof(Word) && own < first + bytes;
+}
+
+// The `n` characters at `text` taken aside, for a text that lies in the storage about to change.
+std::string charactersAside(const char* text, std::size_t n) {
+    try {
+        return {text, n};
+    } catch (...) {
+        detail::outOfMemory();
+    }
 }
 
 // The end (one past the last bit) of the range i .. j once j is cut at the last bit.
@@ -155,6 +174,11 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::
     // The scan stops at the NUL, so no byte past the pattern is read.
     if (pattern != nullptr && length != 0 && std::memchr(pattern, 0, length) != nullptr)
         raise(4, kFile, __LINE__);
+    std::string aside;
+    if (pattern != nullptr && overlaps(pattern, length != 0 ? length : 1, words, wordCount)) {
+        aside = charactersAside(pattern, length != 0 ? length : std::strlen(pattern));
+        pattern = aside.c_str();
+    }
     nado(n, -1);
     if (pattern == nullptr) raise(2, kFile, __LINE__);
     const std::size_t period = length != 0 ? length : std::strlen(pattern);
@@ -237,21 +261,23 @@ bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
 
 void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t count) {
     if (text == nullptr) raise(2, kFile, __LINE__);
-    if (text[0] == '\0') return release();
     std::uint32_t n = count;
     if (count == kToEnd) {
         const std::size_t length = std::strlen(text);
+        if (length == 0) return release();
         if (start > length) raise(4, kFile, __LINE__);
         if (length - start > kMaxBits) detail::outOfMemory();
         n = static_cast<std::uint32_t>(length - start);
     } else {
-        // Only the characters asked for are scanned; a NUL among them means the text is
-        // shorter than start + count.
+        // Only the characters asked for are scanned, none at or past start + count; a NUL among
+        // them means the text is shorter than start + count, or empty.
         const std::uint64_t end = std::uint64_t{start} + count;
         const std::size_t scan = end < std::numeric_limits<std::size_t>::max()
                                      ? static_cast<std::size_t>(end)
                                      : std::numeric_limits<std::size_t>::max();
-        if (std::memchr(text, 0, scan) != nullptr) raise(4, kFile, __LINE__);
+        const void* nul = scan != 0 ? std::memchr(text, 0, scan) : nullptr;
+        if (nul == text) return release();
+        if (nul != nullptr) raise(4, kFile, __LINE__);
     }
     if (n == 0) {
         // The storage stays for the next sizing, as a zero-character import promises.
@@ -259,13 +285,19 @@ void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t
         wordCount = 0;
         return;
     }
+    const char* source = text + start;
+    std::string aside;
+    if (overlaps(source, n, words, wordCount)) {
+        aside = charactersAside(source, n);
+        source = aside.data();
+    }
     if (std::uint64_t{wordCount} * kWordBits < n) {
         nado(n, -1);
     } else {
         bitCount = n;
         wordCount = static_cast<std::uint32_t>(wordsFor(n));
     }
-    kernels().textToBits(text + start, n, words);
+    kernels().textToBits(source, n, words);
     assert(invariantHolds(*this));
 }
 
@@ -319,8 +351,18 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (need > count) return need;
     if (buffer == nullptr) raise(2, kFile, __LINE__);
-    if (to >= bitCount) adopt(grownCopy(words, bitCount, std::uint64_t{to} + 1, from), to + 1);
-    detail::depositBits(words, from, n, buffer);
+    if (to >= bitCount) {
+        // The old words, which the buffer may be, are freed only after it has been read.
+        Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from);
+        detail::depositBits(fresh, from, n, buffer);
+        adopt(fresh, to + 1);
+    } else if (overlaps(buffer, std::size_t{need} * sizeof(Word), words, wordCount)) {
+        const std::unique_ptr<Word[]> aside(allocate(need));
+        std::memcpy(aside.get(), buffer, std::size_t{need} * sizeof(Word));
+        detail::depositBits(words, from, n, aside.get());
+    } else {
+        detail::depositBits(words, from, n, buffer);
+    }
     assert(invariantHolds(*this));
     return 0;
 }

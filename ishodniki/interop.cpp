@@ -19,6 +19,23 @@ using detail::Word;
 
 namespace {
 
+// setstate() without the ios_base::failure that exceptions() may ask for, when another error is
+// about to be thrown; clear() has set the state before it throws.
+void setQuietly(std::ios& stream, std::ios_base::iostate state) noexcept {
+    try {
+        stream.setstate(state);
+    } catch (...) {
+        return;
+    }
+}
+
+// The standard streams' rule for an exception from the stream buffer: badbit, and the exception
+// goes on only when badbit is among exceptions(). Called from the handler.
+void bufferFailed(std::ios& stream) {
+    setQuietly(stream, std::ios_base::badbit);
+    if ((stream.exceptions() & std::ios_base::badbit) != 0) throw;
+}
+
 std::uint32_t spanCount(std::size_t size) noexcept {
     return size < ZELMAR_FLAGROW::kMaxBits ? static_cast<std::uint32_t>(size)
                                            : ZELMAR_FLAGROW::kMaxBits;
@@ -69,44 +86,76 @@ std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v) {
     // A field wider than the text is padded as any other text would be.
     if (out.width() > 0 && static_cast<std::uint64_t>(out.width()) > v.bitCount)
         return out << v.to_string();
+    const std::ostream::sentry ready(out);
+    if (!ready) return out;
     out.width(0);
-    // Whole words per chunk, so that each chunk starts at bit 0 of a word.
-    char chunk[4096];
-    for (std::uint64_t done = 0; done < v.bitCount && out;) {
-        const std::uint64_t left = v.bitCount - done;
-        const std::size_t n = left < sizeof chunk ? static_cast<std::size_t>(left) : sizeof chunk;
-        kernels().bitsToText(v.words + done / kWordBits, n, chunk);
-        out.write(chunk, static_cast<std::streamsize>(n));
-        done += n;
+    bool refused = false;
+    try {
+        std::streambuf& sink = *out.rdbuf();
+        // Whole words per chunk, so that each chunk starts at bit 0 of a word.
+        char chunk[4096];
+        for (std::uint64_t done = 0; done < v.bitCount && !refused;) {
+            const std::uint64_t left = v.bitCount - done;
+            const auto n = static_cast<std::streamsize>(left < sizeof chunk ? left : sizeof chunk);
+            kernels().bitsToText(v.words + done / kWordBits, static_cast<std::size_t>(n), chunk);
+            refused = sink.sputn(chunk, n) != n;
+            done += static_cast<std::uint64_t>(n);
+        }
+    } catch (...) {
+        bufferFailed(out);
+        return out;
     }
+    if (refused) out.setstate(std::ios_base::badbit);
     return out;
 }
 
 std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v) {
+    using Traits = std::istream::traits_type;
     const std::istream::sentry ready(in);
     if (!ready) return in;
     std::string text;
+    // Set once the token cannot be kept; its remaining characters are then only skipped, so
+    // that none of them is left to be read as the next token.
+    bool tooLong = false;
     std::ios_base::iostate state = std::ios_base::goodbit;
     try {
         std::streambuf& source = *in.rdbuf();
-        while (text.size() < ZELMAR_FLAGROW::kMaxBits) {
+        for (;; source.sbumpc()) {
             const auto c = source.sgetc();
-            if (std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof())) {
+            if (Traits::eq_int_type(c, Traits::eof())) {
                 state |= std::ios_base::eofbit;
                 break;
             }
-            const char ch = std::istream::traits_type::to_char_type(c);
+            const char ch = Traits::to_char_type(c);
             if (ch != '0' && ch != '1') break;
-            text.push_back(ch);
-            source.sbumpc();
+            if (tooLong) continue;
+            try {
+                if (text.size() == ZELMAR_FLAGROW::kMaxBits)
+                    tooLong = true;
+                else
+                    text.push_back(ch);
+            } catch (const std::bad_alloc&) {
+                tooLong = true;
+            }
         }
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
+        bufferFailed(in);
+        return in;
+    }
+    if (!tooLong && !text.empty()) {
+        try {
+            ZELMAR_FLAGROW read{std::string_view(text)};
+            v.swap(read);
+        } catch (const _ZELMAR_FLAGROW&) {
+            setQuietly(in, state | std::ios_base::failbit);
+            throw;
+        }
+    }
+    if (tooLong) {
+        setQuietly(in, state | std::ios_base::failbit);
         detail::outOfMemory();
     }
-    if (text.empty())
-        state |= std::ios_base::failbit;
-    else
-        v = ZELMAR_FLAGROW(std::string_view(text));
+    if (text.empty()) state |= std::ios_base::failbit;
     in.setstate(state);
     return in;
 }

@@ -473,6 +473,25 @@ Step StepMaker::searching(std::size_t k, const ReferenceVector& v) {
                 return Observation{};
         }
     });
+Step StepMaker::ownWordImport(std::size_t k, const Vectors<ReferenceVector>& model) {
+    // The words of vector l from word `skip` on, l often k itself; the range stays within the
+    // bits they hold, as the storage bits past the size carry no meaning.
+    const std::size_t l = oneIn(3) ? slot() : k;
+    const ReferenceVector& source = model[l];
+    const std::uint32_t skip = below(source.razmerUL());
+    const std::uint32_t held = source.razmer() - 32 * skip;
+    const std::uint32_t from = index(model[k].razmer());
+    const std::uint32_t n = 1 + below(held);
+    const std::uint32_t to = from > kLargest ? from : from + n - 1;
+    const bool span = oneIn(2);
+    return makeStep(concat(name(k), ".impUL(", std::to_string(from), ", ", std::to_string(to), ", ",
+                           name(l), ".data() + ", std::to_string(skip), span ? ", span)" : ")"),
+                    [=](auto& vs) {
+                        const std::uint32_t* p = vs[l].data() + skip;
+                        const std::uint32_t count = vs[l].razmerUL() - skip;
+                        return observe(span ? vs[k].impUL(from, to, std::span(p, count))
+                                            : vs[k].impUL(from, to, p, count));
+                    });
 }
 
 Step StepMaker::next(const Vectors<ReferenceVector>& model) {
@@ -516,8 +535,10 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
             return comparing(k);
         case 15:
             return querying(k, v);
-        default:
+        case 16:
             return searching(k, v);
+        default:
+            return ownWordImport(k, model);
     }
 }
 

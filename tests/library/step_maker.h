@@ -44,6 +44,7 @@ private:
     Step comparing(std::size_t k);
     Step querying(std::size_t k, const ReferenceVector& v);
     Step searching(std::size_t k, const ReferenceVector& v);
+    Step ownWordImport(std::size_t k, const Vectors<ReferenceVector>& model);
 
     std::mt19937_64 rng;
 };

@@ -1,12 +1,19 @@
 // The text form: import, export, and the pattern fill.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
 
 #include "ZELMAR_FLAGROW.h"
 #include "edge.h"
+
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#include <unistd.h>
+#define ZF_TEST_GUARD_PAGE 1
+#endif
 
 namespace zf_test {
 namespace {
@@ -80,6 +87,48 @@ TEST(TextImport, StartAndCountSelectPartOfTheText) {
               "111100001111000011110000111100001111");
     EXPECT_EQ(bits(ZELMAR_FLAGROW(kLongPattern.c_str(), 32, 5)), "11110");
 }
+
+#if defined(ZF_TEST_GUARD_PAGE)
+// A page of text followed by a page that cannot be read, so that a read past the characters
+// asked for ends the test.
+class GuardedText {
+public:
+    GuardedText() : page(static_cast<std::size_t>(sysconf(_SC_PAGESIZE))) {
+        void* p =
+            mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED) return;
+        base = static_cast<char*>(p);
+        if (mprotect(base + page, page, PROT_NONE) != 0) return;
+        std::fill(base, base + page, '1');
+        usable = true;
+    }
+    ~GuardedText() {
+        if (base != nullptr) munmap(base, 2 * page);
+    }
+    GuardedText(const GuardedText&) = delete;
+    GuardedText& operator=(const GuardedText&) = delete;
+
+    /// The address `back` bytes before the unreadable page.
+    const char* end(std::size_t back) const { return base + page - back; }
+
+    const std::size_t page;
+    char* base = nullptr;
+    bool usable = false;
+};
+
+TEST(TextImport, ReadsNothingAtOrPastStartPlusCount) {
+    const GuardedText guarded;
+    ASSERT_TRUE(guarded.usable);
+    ZELMAR_FLAGROW v(40, 1);
+    v.impStr(guarded.end(0), 0, 0);
+    EXPECT_FALSE(v.est());
+    v.impStr(guarded.end(3), 3, 0);
+    EXPECT_FALSE(v.est());
+    v.impStr(guarded.end(4), 1, 3);
+    EXPECT_EQ(bits(v), "111");
+    EXPECT_EQ(codeOf([&] { ZELMAR_FLAGROW(guarded.end(0), 0, 0); }), 0);
+}
+#endif
 
 TEST(TextExport, SizeQueryNeverThrows) {
     char buffer[4];

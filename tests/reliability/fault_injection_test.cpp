@@ -243,6 +243,44 @@ TEST_P(FaultInjection, StreamsReportCodeSixAndLeaveTheVectorUnchanged) {
         After::unchanged);
 }
 
+// Code 6 in the middle of a token: the whole token is taken off the stream, so that none of it
+// comes back as the next token, and the stream fails but stays usable.
+TEST(StreamFault, FailedTokenIsReadToItsEndAndTheStreamFails) {
+    const std::string input = std::string(5009, '1') + "0 0110";
+    std::uint64_t total = 0;
+    {
+        std::istringstream in(input);
+        ZELMAR_FLAGROW v;
+        zf_fault::resetCount();
+        in >> v;
+        total = zf_fault::allocations();
+    }
+    ASSERT_GT(total, 0u);
+    for (std::uint64_t n = 0; n < total; ++n) {
+        SCOPED_TRACE("failing allocation " + std::to_string(n));
+        std::istringstream in(input);
+        ZELMAR_FLAGROW v("101");
+        std::int32_t code = 0;
+        {
+            zf_fault::FailNth guard(n);
+            try {
+                in >> v;
+            } catch (const _ZELMAR_FLAGROW& e) {
+                code = e.code();
+            }
+            ASSERT_TRUE(zf_fault::fired());
+        }
+        EXPECT_EQ(code, _ZELMAR_FLAGROW::kNoMemory);
+        EXPECT_TRUE(in.fail());
+        EXPECT_FALSE(in.bad());
+        EXPECT_EQ(stateOf(v).text, "101");
+        in.clear();
+        ZELMAR_FLAGROW next;
+        ASSERT_TRUE(in >> next);
+        EXPECT_EQ(stateOf(next).text, "0110");
+    }
+}
+
 // Sizes on both sides of a word boundary, with the target shorter, equal and
 // longer than the other operand.
 INSTANTIATE_TEST_SUITE_P(WordBoundaries, FaultInjection,

@@ -251,12 +251,14 @@ public:
         const std::uint32_t need = wordsFor(n);
         if (need > count) return need;
         if (buffer == nullptr) fail(2, __LINE__);
+        // Read in full before anything changes: the buffer may be this vector's own storage.
+        const std::vector<std::uint32_t> source(buffer, buffer + need);
         if (to >= bitCount) {
             const ReferenceVector old(*this);
             nado(to + 1, 0);
             *this |= old;
         }
-        for (std::uint32_t i = 0; i < n; ++i) putBit(from + i, (buffer[i / 32] >> (i % 32)) & 1u);
+        for (std::uint32_t i = 0; i < n; ++i) putBit(from + i, (source[i / 32] >> (i % 32)) & 1u);
         return 0;
     }
     /// expUL into a span.
