@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dispatch.h"
-#include "families.h"
+#include "row_groups.h"
 #include "rows.h"
 
 namespace {
