@@ -1,7 +1,7 @@
 #include <variant>
 
 #include "contenders.h"
-#include "families.h"
+#include "row_groups.h"
 
 namespace bench {
 namespace {

@@ -1,5 +1,5 @@
 #include "contenders.h"
-#include "families.h"
+#include "row_groups.h"
 
 namespace bench {
 namespace {

@@ -179,7 +179,7 @@ def main():
     parser.add_argument("--repetitions", type=int, default=3)
     parser.add_argument("--min-time", default="0.05")
     parser.add_argument("--filter", default=".", help="regular expression over row names")
-    parser.add_argument("--isa", help="force a kernel family: portable, avx2 or avx512")
+    parser.add_argument("--isa", help="force a kernel family (zelmar_flagrow_bench --list_isas names them)")
     parser.add_argument("--json", help="render the table from this JSON output instead of running")
     parser.add_argument("--save", help="also keep the JSON output of the run here")
     parser.add_argument("--update", type=pathlib.Path,

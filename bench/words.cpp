@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "contenders.h"
-#include "families.h"
+#include "row_groups.h"
 
 namespace bench {
 namespace {

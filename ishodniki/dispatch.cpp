@@ -3,67 +3,51 @@
 
 #include <atomic>
 
-#include "kernels.h"
-
 namespace Quandrelissa::detail {
 namespace {
 
-Isa detectIsa() noexcept {
+// The one list of families, narrowest first: the selection takes the last one the CPU runs.
+constexpr const Kernels* kFamilies[] = {
+    &portableKernels,
 #if defined(ZELMAR_FLAGROW_X86_KERNELS)
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vpopcntdq") &&
-        __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("bmi2"))
-        return Isa::avx512;
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") &&
-        __builtin_cpu_supports("popcnt"))
-        return Isa::avx2;
+    &avx2Kernels,
+    &avx512Kernels,
 #endif
-    return Isa::portable;
-}
-
-const Kernels& tableFor(Isa isa) noexcept {
-    switch (isa) {
-#if defined(ZELMAR_FLAGROW_X86_KERNELS)
-        case Isa::avx512:
-            return avx512Kernels;
-        case Isa::avx2:
-            return avx2Kernels;
-#endif
-        default:
-            return portableKernels;
-    }
-}
+};
 
 // Null until first use, so that vectors built by static initialisers elsewhere still find a
 // table; an atomic because two threads may race to fill it in (both store the same value).
 std::atomic<const Kernels*> active{nullptr};
-std::atomic<Isa> activeFamily{Isa::portable};
 
-void install(Isa isa) noexcept {
-    activeFamily.store(isa, std::memory_order_relaxed);
-    active.store(&tableFor(isa), std::memory_order_release);
+// The widest family at or below `index` that this CPU runs; the portable one when none does,
+// as the whole library then needs what the portable one needs.
+std::size_t runnableAtOrBelow(std::size_t index) noexcept {
+    while (index > 0 && !runsHere(*kFamilies[index])) --index;
+    return index;
 }
 
 }  // namespace
 
-Isa bestIsa() noexcept {
-    static const Isa best = detectIsa();
+std::span<const Kernels* const> kernelFamilies() noexcept { return kFamilies; }
+
+bool runsHere(const Kernels& family) noexcept { return (family.needs & ~cpuFeatures()) == 0; }
+
+std::size_t bestFamily() noexcept {
+    static const std::size_t best = runnableAtOrBelow(std::size(kFamilies) - 1);
     return best;
 }
 
-Isa activeIsa() noexcept {
-    kernels();
-    return activeFamily.load(std::memory_order_relaxed);
+void useFamily(std::size_t index) noexcept {
+    const std::size_t last = std::size(kFamilies) - 1;
+    active.store(kFamilies[runnableAtOrBelow(index < last ? index : last)],
+                 std::memory_order_release);
 }
-
-void useIsa(Isa isa) noexcept { install(isa < bestIsa() ? isa : bestIsa()); }
 
 const Kernels& kernels() noexcept {
     const Kernels* table = active.load(std::memory_order_acquire);
     if (table == nullptr) [[unlikely]] {
-        install(bestIsa());
-        table = active.load(std::memory_order_acquire);
+        table = kFamilies[bestFamily()];
+        active.store(table, std::memory_order_release);
     }
     return *table;
 }

@@ -1,19 +1,25 @@
-// Which instruction set the word kernels use. The widest one the CPU offers is
-// chosen at start-up; tests and benchmarks may force a narrower one.
+// Which kernel family the word loops use. The widest one the CPU runs is chosen at start-up;
+// tests and benchmarks may force a narrower one.
 #ifndef ZELMAR_FLAGROW_DISPATCH_H
 #define ZELMAR_FLAGROW_DISPATCH_H
 
+#include <cstddef>
+#include <span>
+
+#include "kernels.h"
+
 namespace Quandrelissa::detail {
 
-/// Kernel families, narrowest first.
-enum class Isa : int { portable = 0, avx2 = 1, avx512 = 2 };
-
-/// The widest family this CPU (and this build) supports.
-Isa bestIsa() noexcept;
-/// The family in use now.
-Isa activeIsa() noexcept;
-/// Uses `isa`, or the widest supported family below it. Not thread-safe: call it before use.
-void useIsa(Isa isa) noexcept;
+/// Every family this build has, narrowest first: portable, then avx2 and avx512 on x86-64.
+/// An index into this list names a family for tests, benchmarks and the fuzzer.
+std::span<const Kernels* const> kernelFamilies() noexcept;
+/// True when this CPU (and its OS) offers every feature `family` needs.
+bool runsHere(const Kernels& family) noexcept;
+/// The index of the widest family this CPU runs.
+std::size_t bestFamily() noexcept;
+/// Uses family `index`, or the widest one below it that this CPU runs. Not thread-safe: call it
+/// before use.
+void useFamily(std::size_t index) noexcept;
 
 }  // namespace Quandrelissa::detail
 

@@ -1,14 +1,28 @@
-// The word loops that dominate the running time, one table per instruction set.
+// The word loops that dominate the running time, one table per kernel family.
 // Every kernel works on whole words and never throws; the members check and size first.
+//
+// A slot: declare it below, fill it in every table (each is written with designated
+// initializers, so the compiler names a slot left out), and let the tests reach it in every
+// family. A family: a file kernels_<name>.cpp with its table, its -m flags in
+// ishodniki/CMakeLists.txt (a new one also in cpu_features.h and cpu_features.cpp), and its
+// place in the list of dispatch.cpp, ordered by width; tests, benchmarks and the fuzzer take
+// the list from there.
 #ifndef ZELMAR_FLAGROW_KERNELS_H
 #define ZELMAR_FLAGROW_KERNELS_H
 
 #include <cstddef>
 #include <cstdint>
 
+#include "cpu_features.h"
+
 namespace Quandrelissa::detail {
 
 struct Kernels {
+    /// The family's name, as tests, benchmarks and the fuzzer show it.
+    const char* name;
+    /// The features the family's file is compiled for (its kCompiledFeatures, so that the flags
+    /// and the run-time check cannot part); it runs only where the CPU has them all.
+    CpuFeatures needs;
     /// Set bits in words 0 .. n - 1.
     std::uint64_t (*popcount)(const std::uint32_t* w, std::size_t n) noexcept;
     /// Index of the first non-zero word among 0 .. n - 1, or n.
@@ -46,7 +60,7 @@ extern const Kernels avx2Kernels;
 extern const Kernels avx512Kernels;
 #endif
 
-/// The table of the family in use (see dispatch.h).
+/// The table of the family in use (see dispatch.h); its name says which.
 const Kernels& kernels() noexcept;
 
 }  // namespace Quandrelissa::detail

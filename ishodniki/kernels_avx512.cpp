@@ -121,7 +121,20 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 
 }  // namespace
 
-constinit const Kernels avx512Kernels =
-    withWordLoops(popcount, findNonZeroWith<Lanes>, funnelDown, funnelUp, bitsToText, textToBits);
+constinit const Kernels avx512Kernels = {
+    .name = "avx512",
+    .needs = kCompiledFeatures,
+    .popcount = popcount,
+    .findNonZero = findNonZeroWith<Lanes>,
+    .andWords = combineWords<AndOp>,
+    .orWords = combineWords<OrOp>,
+    .xorWords = combineWords<XorOp>,
+    .andNotWords = combineWords<AndNotOp>,
+    .notWords = notWords,
+    .funnelDown = funnelDown,
+    .funnelUp = funnelUp,
+    .bitsToText = bitsToText,
+    .textToBits = textToBits,
+};
 
 }  // namespace Quandrelissa::detail

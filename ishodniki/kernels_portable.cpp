@@ -91,7 +91,20 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 
 }  // namespace
 
-constinit const Kernels portableKernels =
-    withWordLoops(popcount, findNonZero, funnelDown, funnelUp, bitsToText, textToBits);
+constinit const Kernels portableKernels = {
+    .name = "portable",
+    .needs = kCompiledFeatures,
+    .popcount = popcount,
+    .findNonZero = findNonZero,
+    .andWords = combineWords<AndOp>,
+    .orWords = combineWords<OrOp>,
+    .xorWords = combineWords<XorOp>,
+    .andNotWords = combineWords<AndNotOp>,
+    .notWords = notWords,
+    .funnelDown = funnelDown,
+    .funnelUp = funnelUp,
+    .bitsToText = bitsToText,
+    .textToBits = textToBits,
+};
 
 }  // namespace Quandrelissa::detail

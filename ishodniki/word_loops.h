@@ -46,19 +46,6 @@ void notWords(std::uint32_t* dst, const std::uint32_t* src, std::size_t n) noexc
     }
 }
 
-/// A kernel table with the loops above and the given kernels, in the order of Kernels.
-constexpr Kernels withWordLoops(decltype(Kernels::popcount) popcount,
-                                decltype(Kernels::findNonZero) findNonZero,
-                                decltype(Kernels::funnelDown) funnelDown,
-                                decltype(Kernels::funnelUp) funnelUp,
-                                decltype(Kernels::bitsToText) bitsToText,
-                                decltype(Kernels::textToBits) textToBits) noexcept {
-    return {popcount,           findNonZero,         combineWords<AndOp>,
-            combineWords<OrOp>, combineWords<XorOp>, combineWords<AndNotOp>,
-            notWords,           funnelDown,          funnelUp,
-            bitsToText,         textToBits};
-}
-
 }  // namespace
 }  // namespace Quandrelissa::detail
 

@@ -1,44 +1,40 @@
-// Runs a parameterised test once for each kernel family, so that the portable, AVX2 and AVX-512
-// word kernels are all held to the same results. Families the CPU lacks are skipped.
+// Runs a parameterised test once for each kernel family the library has, so that every family's
+// word kernels are held to the same results. Families the CPU lacks are skipped.
 #ifndef ZELMAR_FLAGROW_TESTS_KERNEL_FAMILY_H
 #define ZELMAR_FLAGROW_TESTS_KERNEL_FAMILY_H
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <cstddef>
 #include <string>
 
 #include "dispatch.h"
 
 namespace zf_test {
 
-/// A kernel family as a test parameter, printed by its name.
-struct Family {
-    Quandrelissa::detail::Isa isa;
-    const char* name;
-};
-
-inline void PrintTo(const Family& f, std::ostream* out) { *out << f.name; }
-
-class EachKernelFamily : public ::testing::TestWithParam<Family> {
+/// The parameter is an index into the library's list of families.
+class EachKernelFamily : public ::testing::TestWithParam<std::size_t> {
 protected:
     void SetUp() override {
-        if (GetParam().isa > Quandrelissa::detail::bestIsa()) GTEST_SKIP() << "not on this CPU";
-        Quandrelissa::detail::useIsa(GetParam().isa);
+        const Quandrelissa::detail::Kernels& family =
+            *Quandrelissa::detail::kernelFamilies()[GetParam()];
+        if (!Quandrelissa::detail::runsHere(family))
+            GTEST_SKIP() << family.name << " kernels: not on this CPU";
+        Quandrelissa::detail::useFamily(GetParam());
     }
-    void TearDown() override { Quandrelissa::detail::useIsa(Quandrelissa::detail::bestIsa()); }
+    void TearDown() override {
+        Quandrelissa::detail::useFamily(Quandrelissa::detail::bestFamily());
+    }
 };
 
 /// Every family, for INSTANTIATE_TEST_SUITE_P.
 inline auto kernelFamilies() {
-    using Quandrelissa::detail::Isa;
-    return ::testing::Values(Family{Isa::portable, "portable"}, Family{Isa::avx2, "avx2"},
-                             Family{Isa::avx512, "avx512"});
+    return ::testing::Range(std::size_t{0}, Quandrelissa::detail::kernelFamilies().size());
 }
 
 /// The family's name as a test name suffix.
-inline std::string familyName(const ::testing::TestParamInfo<Family>& info) {
-    return info.param.name;
+inline std::string familyName(const ::testing::TestParamInfo<std::size_t>& info) {
+    return Quandrelissa::detail::kernelFamilies()[info.param]->name;
 }
 
 }  // namespace zf_test

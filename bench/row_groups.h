@@ -1,6 +1,6 @@
-// The rows of one size, family by family; main registers them for every size.
-#ifndef ZELMAR_FLAGROW_BENCH_FAMILIES_H
-#define ZELMAR_FLAGROW_BENCH_FAMILIES_H
+// The rows of one size, group by group; main registers them for every size.
+#ifndef ZELMAR_FLAGROW_BENCH_ROW_GROUPS_H
+#define ZELMAR_FLAGROW_BENCH_ROW_GROUPS_H
 
 namespace bench {
 
@@ -25,4 +25,4 @@ void registerSearches(unsigned lg);
 
 }  // namespace bench
 
-#endif  // ZELMAR_FLAGROW_BENCH_FAMILIES_H
+#endif  // ZELMAR_FLAGROW_BENCH_ROW_GROUPS_H
