@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "contenders.h"
-#include "families.h"
+#include "row_groups.h"
 
 namespace bench {
 namespace {

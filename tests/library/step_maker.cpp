@@ -473,6 +473,8 @@ Step StepMaker::searching(std::size_t k, const ReferenceVector& v) {
                 return Observation{};
         }
     });
+}
+
 Step StepMaker::ownWordImport(std::size_t k, const Vectors<ReferenceVector>& model) {
     // The words of vector l from word `skip` on, l often k itself; the range stays within the
     // bits they hold, as the storage bits past the size carry no meaning.
