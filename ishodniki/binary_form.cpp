@@ -88,7 +88,7 @@ void streamBufferThrew(std::ios& stream) {
         return;
     }
     try {
-        stream.exceptions(asked);  // throws a failure for the bit it finds set
+        stream.exceptions(asked);         // throws a failure for the bit it finds set
     } catch (const std::ios::failure&) {  // NOLINT(bugprone-empty-catch): the original goes on
     }
     throw;
@@ -145,10 +145,11 @@ void ZELMAR_FLAGROW::load(std::istream& in) {
             // Read straight into the words, the array growing only as fast as the stream
             // proves that it holds them.
             for (std::size_t done = 0; done < need;) {
-                const auto promised = static_cast<std::size_t>(std::max<std::streamsize>(
-                                          from.in_avail(), 0)) / sizeof(Word);
-                const std::size_t held = std::min(
-                    need, std::max({done + kFirstReadWords, 2 * done, done + promised}));
+                const auto promised =
+                    static_cast<std::size_t>(std::max<std::streamsize>(from.in_avail(), 0)) /
+                    sizeof(Word);
+                const std::size_t held =
+                    std::min(need, std::max({done + kFirstReadWords, 2 * done, done + promised}));
                 incoming.reallocate(held);
                 if (!get(from, incoming.words + done, held - done)) return truncated;
                 sum.add(incoming.words + done, held - done);

@@ -43,6 +43,7 @@ private:
     Step shifting(std::size_t k);
     Step comparing(std::size_t k);
     Step querying(std::size_t k, const ReferenceVector& v);
+    Step growing(std::size_t k, const ReferenceVector& v);
 
     std::mt19937_64 rng;
 };
