@@ -67,6 +67,10 @@ enum class Kind : std::uint8_t {
     streamOut,
     streamIn,
     switchKernels,
+    resize,
+    pushBack,
+    popBack,
+    listedBits,
     count_
 };
 
