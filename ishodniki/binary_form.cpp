@@ -25,14 +25,12 @@ constexpr Word kChecksumStart = 0x811C9DC5u;
 // stream shows that it holds the words.
 constexpr std::size_t kFirstReadWords = 16384;
 
-constexpr Word byteSwapped(Word w) noexcept {
-    return (w >> 24) | ((w >> 8) & 0xFF00u) | ((w << 8) & 0xFF0000u) | (w << 24);
-}
-
 // Turns words between this machine's order and little-endian, in place.
 void toLittleEndian(Word* w, std::size_t n) noexcept {
     if constexpr (std::endian::native == std::endian::big) {
-        for (std::size_t i = 0; i < n; ++i) w[i] = byteSwapped(w[i]);
+        for (std::size_t i = 0; i < n; ++i)
+            w[i] =
+                (w[i] >> 24) | ((w[i] >> 8) & 0xFF00u) | ((w[i] << 8) & 0xFF0000u) | (w[i] << 24);
     }
 }
 
