@@ -20,6 +20,8 @@ void registerWords(unsigned lg);
 void registerGrowth(unsigned lg);
 /// set_bit and test_bit loops, sequential and random.
 void registerSingleBits(unsigned lg);
+/// push_back loops beside the peers; save and load of the binary form.
+void registerPushAndFiles(unsigned lg);
 
 }  // namespace bench
 

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
         bench::registerWords(lg);
         bench::registerGrowth(lg);
         bench::registerSingleBits(lg);
+        bench::registerPushAndFiles(lg);
     }
     benchmark::AddCustomContext("isa", std::string(isaName(Quandrelissa::detail::activeIsa())));
     benchmark::RunSpecifiedBenchmarks();
