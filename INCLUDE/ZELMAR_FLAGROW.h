@@ -316,6 +316,7 @@ public:
         std::swap(words, other.words);
         std::swap(wordCount, other.wordCount);
         std::swap(bitCount, other.bitCount);
+        std::swap(capacityBits, other.capacityBits);
     }
     /// Exchanges the contents of two vectors.
     friend void swap(ZELMAR_FLAGROW& a, ZELMAR_FLAGROW& b) noexcept { a.swap(b); }
@@ -414,6 +415,46 @@ public:
     friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, std::integral auto) = delete;
     friend ZELMAR_FLAGROW operator-(std::integral auto, const ZELMAR_FLAGROW&) = delete;
 
+    // ---- Growth keeping the bits --------------------------------------------
+    // Spare storage may be kept past razmerUL() words; nado and copies hold exactly razmerUL().
+
+    /// Re-sizes to `n` bits keeping bits 0 .. min(n, razmer()) - 1; new bits are `value`.
+    /// Throws 6 (the vector unchanged).
+    ZELMAR_FLAGROW& resize(std::uint32_t n, bool value = false);
+    /// Appends one bit, amortised O(1). Throws 6 when out of memory or at 4294967295 bits (the
+    /// vector unchanged).
+    ZELMAR_FLAGROW& push_back(bool value);
+    /// Drops the last bit; the storage stays. Throws 1 on an empty vector.
+    ZELMAR_FLAGROW& pop_back();
+    /// Makes the storage hold at least `bits` bits, keeping the bits. Throws 6 (the vector
+    /// unchanged).
+    void reserve(std::uint32_t bits);
+    /// The bits the storage holds, razmer() or more.
+    std::uint32_t capacity() const noexcept { return capacityBits; }
+
+    // ---- Many listed bits ---------------------------------------------------
+    // Every index is checked first: throws 4 (the vector unchanged) if any is >= razmer().
+    // Duplicates and any order are allowed.
+
+    /// Sets the listed bits.
+    ZELMAR_FLAGROW& vkl(std::span<const std::uint32_t> bits);
+    /// Clears the listed bits.
+    ZELMAR_FLAGROW& otkl(std::span<const std::uint32_t> bits);
+    /// Flips each listed bit once per listing: a bit listed twice is flipped twice.
+    ZELMAR_FLAGROW& invert(std::span<const std::uint32_t> bits);
+
+    // ---- Binary form ----------------------------------------------------------
+    // The layout is in docs/binary_format.md: little-endian on every platform.
+
+    /// Writes the binary form. A short write sets badbit; an exception of the stream buffer sets
+    /// badbit and is rethrown when badbit is in out.exceptions().
+    void save(std::ostream& out) const;
+    /// Replaces the vector by the binary form read from `in`. A truncated, corrupted, foreign or
+    /// newer stream sets failbit and leaves the vector unchanged; an exception of the stream
+    /// buffer sets badbit and is rethrown when badbit is in in.exceptions(). Throws 6 (the vector
+    /// unchanged).
+    void load(std::istream& in);
+
 private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
     [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
@@ -428,6 +469,16 @@ private:
     std::uint32_t* words = nullptr;
     std::uint32_t wordCount = 0;
     std::uint32_t bitCount = 0;
+    /// Bits the storage holds: words has wordsFor(capacityBits) words, at least wordCount.
+    std::uint32_t capacityBits = 0;
+
+    /// Moves the words into a new array of `held` words (at least wordCount). Throws 6, the
+    /// vector unchanged.
+    void reallocate(std::size_t held);
+    /// Makes room for `bits` bits, growing the storage geometrically. Throws 6.
+    void makeRoom(std::uint64_t bits);
+    /// push_back once the storage is full.
+    ZELMAR_FLAGROW& pushBackGrowing(bool value);
 };
 
 // The one-bit members: one bound check, one word read and, for the modifiers,
@@ -458,6 +509,20 @@ inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
     if (i >= bitCount) [[unlikely]]
         raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
     return (words[i >> 5] >> (i & 31)) & 1u;
+}
+
+// Inline so that a loop of push_back keeps its counters in registers: one compare, one word
+// written, and the storage grows out of line.
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::push_back(bool value) {
+    if (bitCount >= capacityBits) [[unlikely]]
+        return pushBackGrowing(value);
+    const std::uint32_t i = bitCount;
+    const std::uint32_t bit = std::uint32_t{1} << (i & 31);
+    std::uint32_t& word = words[i >> 5];
+    word = (word & ~bit) | (static_cast<std::uint32_t>(value) << (i & 31));
+    bitCount = i + 1;
+    wordCount = (i >> 5) + 1;
+    return *this;
 }
 
 }  // namespace Quandrelissa

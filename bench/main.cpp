@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
         bench::registerGrowth(lg);
         bench::registerSingleBits(lg);
         bench::registerSearches(lg);
+        bench::registerPushAndFiles(lg);
     }
     benchmark::AddCustomContext("isa", detail::kernels().name);
     benchmark::RunSpecifiedBenchmarks();

@@ -22,6 +22,8 @@ void registerGrowth(unsigned lg);
 void registerSingleBits(unsigned lg);
 /// find_next, find_prev, find_next_unset, count_range, intersects, is_subset_of, subtract.
 void registerSearches(unsigned lg);
+/// push_back loops beside the peers; save and load of the binary form.
+void registerPushAndFiles(unsigned lg);
 
 }  // namespace bench
 

@@ -301,6 +301,24 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
                 s.fill == 0 ? t.impUL(s.i, to, std::span(w, count)) : t.impUL(s.i, to, w, count);
             break;
         }
+        case Kind::resize:
+            t.resize(s.n, s.fill != 0);
+            break;
+        case Kind::pushBack:
+            for (std::uint32_t k = 0; k < s.n % 100; ++k) t.push_back(((s.i >> (k % 32)) & 1) != 0);
+            break;
+        case Kind::popBack:
+            t.pop_back();
+            break;
+        case Kind::listedBits: {
+            // A bit listed twice, and the size or -1 among the listed ones now and then.
+            const std::uint32_t listed[] = {s.i, s.j, s.n, s.i};
+            const auto op = static_cast<std::uint32_t>(s.fill) % 3;
+            if (op == 0) t.vkl(listed);
+            if (op == 1) t.otkl(listed);
+            if (op == 2) t.invert(listed);
+            break;
+        }
         case Kind::switchKernels:
         case Kind::count_:
             break;

@@ -63,7 +63,7 @@ void useFamilyOf(std::size_t choice) {
 bool invariantsHold(const ZELMAR_FLAGROW& v) {
     const std::uint32_t words = v.razmer() / 32 + (v.razmer() % 32 != 0 ? 1 : 0);
     return v.razmerUL() == words && (words == 0 || v.data() != nullptr) &&
-           v.est() == (v.razmer() != 0);
+           v.est() == (v.razmer() != 0) && v.capacity() >= v.razmer();
 }
 
 bool refusedWithoutChange(const Step& s, const Outcome& out) {

@@ -107,7 +107,7 @@ Step readStep(ByteSource& in, const std::array<std::uint32_t, kSlots>& sizes) {
     // As a shift, n reaches past the end and -1; as a size it stays small.
     const bool isSize = s.kind == Kind::constructFill || s.kind == Kind::constructPattern ||
                         s.kind == Kind::nadoFill || s.kind == Kind::nadoPattern ||
-                        s.kind == Kind::plus;
+                        s.kind == Kind::plus || s.kind == Kind::resize;
     s.n = !isSize && in.byte() % 3 == 0 ? pickIndex(in, size) : pickSize(in);
     s.i = pickIndex(in, size);
     s.j = pickIndex(in, size);

@@ -74,6 +74,10 @@ enum class Kind : std::uint8_t {
     subsetTests,
     differenceAssign,
     difference,
+    resize,
+    pushBack,
+    popBack,
+    listedBits,
     count_
 };
 

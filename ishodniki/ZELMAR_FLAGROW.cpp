@@ -27,7 +27,31 @@ namespace {
 constexpr const char* kFile = "ishodniki/ZELMAR_FLAGROW.cpp";
 
 [[maybe_unused]] bool invariantHolds(const ZELMAR_FLAGROW& v) noexcept {
-    return v.razmerUL() == wordsFor(v.razmer()) && (v.razmerUL() == 0 || v.data() != nullptr);
+    return v.razmerUL() == wordsFor(v.razmer()) && (v.razmerUL() == 0 || v.data() != nullptr) &&
+           v.capacity() >= v.razmer();
+}
+
+// The bits an array of `held` words can hold, cut at the largest size.
+std::uint32_t bitsHeld(std::size_t held) noexcept {
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(std::uint64_t{held} * kWordBits, ZELMAR_FLAGROW::kMaxBits));
+}
+
+// The largest index listed, 0 for none: one pass the compiler can vectorise, so that the check
+// before a bulk change costs little beside the change.
+std::uint32_t largestIndex(std::span<const std::uint32_t> bits) noexcept {
+    std::uint32_t largest = 0;
+    for (const std::uint32_t i : bits) largest = std::max(largest, i);
+    return largest;
+}
+
+// Every index is checked before the first change, so that a refused list changes nothing.
+template <class Change>
+void changeListed(Word* words, std::uint32_t size, std::span<const std::uint32_t> bits,
+                  Change change) {
+    if (!bits.empty() && largestIndex(bits) >= size)
+        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+    for (const std::uint32_t i : bits) change(words[i >> 5], Word{1} << (i & 31));
 }
 
 Word* allocate(std::size_t count) {
@@ -97,6 +121,7 @@ void ZELMAR_FLAGROW::release() noexcept {
     words = nullptr;
     wordCount = 0;
     bitCount = 0;
+    capacityBits = 0;
 }
 
 void ZELMAR_FLAGROW::adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept {
@@ -104,6 +129,7 @@ void ZELMAR_FLAGROW::adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept {
     words = fresh;
     bitCount = bits;
     wordCount = static_cast<std::uint32_t>(wordsFor(bits));
+    capacityBits = bitsHeld(wordCount);
 }
 
 // ---- Construction, sizing, copying -----------------------------------------
@@ -132,10 +158,14 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) { *this = other; }
 
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept
-    : words(other.words), wordCount(other.wordCount), bitCount(other.bitCount) {
+    : words(other.words),
+      wordCount(other.wordCount),
+      bitCount(other.bitCount),
+      capacityBits(other.capacityBits) {
     other.words = nullptr;
     other.wordCount = 0;
     other.bitCount = 0;
+    other.capacityBits = 0;
 }
 
 ZELMAR_FLAGROW::~ZELMAR_FLAGROW() { release(); }
@@ -159,12 +189,13 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
     // An array of the right length is refilled in place: the old bits are gone all the same,
     // and the allocator and the page faults of fresh memory are spared.
-    if (words == nullptr || wordCount != wordsFor(n)) {
+    if (words == nullptr || wordsFor(capacityBits) != wordsFor(n)) {
         release();
         words = allocate(wordsFor(n));
     }
     bitCount = n;
     wordCount = static_cast<std::uint32_t>(wordsFor(n));
+    capacityBits = bitsHeld(wordCount);
     if (fill != -1) std::memset(words, fill != 0 ? 0xFF : 0, std::size_t{wordCount} * sizeof(Word));
     assert(invariantHolds(*this));
     return *this;
@@ -291,7 +322,7 @@ void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t
         aside = charactersAside(source, n);
         source = aside.data();
     }
-    if (std::uint64_t{wordCount} * kWordBits < n) {
+    if (capacityBits < n) {
         nado(n, -1);
     } else {
         bitCount = n;
@@ -390,6 +421,71 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
     detail::depositBits(fresh, bitCount, r.bitCount, r.words);
     adopt(fresh, static_cast<std::uint32_t>(total));
     assert(invariantHolds(*this));
+    return *this;
+}
+
+// ---- Growth keeping the bits ------------------------------------------------------
+
+void ZELMAR_FLAGROW::reallocate(std::size_t held) {
+    assert(held >= wordCount);
+    Word* fresh = allocate(held);
+    if (wordCount != 0) std::memcpy(fresh, words, std::size_t{wordCount} * sizeof(Word));
+    delete[] words;
+    words = fresh;
+    capacityBits = bitsHeld(held);
+}
+
+void ZELMAR_FLAGROW::makeRoom(std::uint64_t bits) {
+    if (bits > kMaxBits) raise(6, kFile, __LINE__);
+    if (bits <= capacityBits) return;
+    // Doubling keeps a run of push_back amortised O(1), as the standard containers do.
+    const std::size_t doubled = std::min(2 * wordsFor(capacityBits), wordsFor(kMaxBits));
+    reallocate(std::max(wordsFor(bits), doubled));
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::pushBackGrowing(bool value) {
+    makeRoom(std::uint64_t{bitCount} + 1);
+    return push_back(value);
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::resize(std::uint32_t n, bool value) {
+    if (n > bitCount) {
+        makeRoom(n);
+        // The storage past the old size is stale or fresh: the new bits are written, not merged.
+        detail::applyRange(words, bitCount, n,
+                           value ? detail::RangeOp::set : detail::RangeOp::clear);
+    }
+    bitCount = n;
+    wordCount = static_cast<std::uint32_t>(wordsFor(n));
+    assert(invariantHolds(*this));
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::pop_back() {
+    if (bitCount == 0) raise(1, kFile, __LINE__);
+    --bitCount;
+    wordCount = static_cast<std::uint32_t>(wordsFor(bitCount));
+    return *this;
+}
+
+void ZELMAR_FLAGROW::reserve(std::uint32_t bits) {
+    if (bits > capacityBits) reallocate(wordsFor(bits));
+}
+
+// ---- Many listed bits --------------------------------------------------------------
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::span<const std::uint32_t> bits) {
+    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word |= bit; });
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::span<const std::uint32_t> bits) {
+    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word &= ~bit; });
+    return *this;
+}
+
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::span<const std::uint32_t> bits) {
+    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word ^= bit; });
     return *this;
 }
 

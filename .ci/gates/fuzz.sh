@@ -31,4 +31,5 @@ fuzz() {
 }
 
 fuzz zelmar_flagrow_differential_fuzzer differential -max_len=1024
+fuzz zelmar_flagrow_load_fuzzer load -max_len=1024 -malloc_limit_mb=64
 fuzz zelmar_flagrow_console_fuzzer console -max_len=4096 -dict=fuzz/console.dict

@@ -511,7 +511,7 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
             return Observation{};
         });
     }
-    switch (below(18)) {
+    switch (below(19)) {
         case 0:
         case 1:
             return sizing(k);
@@ -539,8 +539,49 @@ Step StepMaker::next(const Vectors<ReferenceVector>& model) {
             return querying(k, v);
         case 16:
             return searching(k, v);
-        default:
+        case 17:
             return ownWordImport(k, model);
+        default:
+            return growing(k, v);
+    }
+}
+
+// Growth that keeps the bits and the listed-bit forms; the spare storage they leave behind is
+// what the other steps then meet.
+Step StepMaker::growing(std::size_t k, const ReferenceVector& v) {
+    const std::uint32_t n = v.razmer();
+    const bool value = oneIn(2);
+    switch (below(4)) {
+        case 0: {
+            const std::uint32_t m = oneIn(2) ? std::min(index(n), n + 100) : size();
+            return makeStep(name(k) + ".resize" + args(m, value),
+                            [=](auto& vs) { return observe(&vs[k].resize(m, value) == &vs[k]); });
+        }
+        case 1: {
+            const std::uint32_t times = 1 + below(80);
+            return makeStep(concat(name(k), ".push_back x", std::to_string(times)), [=](auto& vs) {
+                for (std::uint32_t t = 0; t < times; ++t) vs[k].push_back(((t * 7) >> 2) % 3 == 0);
+                return Observation{};
+            });
+        }
+        case 2:
+            return makeStep(name(k) + ".pop_back()",
+                            [=](auto& vs) { return observe(&vs[k].pop_back() == &vs[k]); });
+        default: {
+            std::vector<std::uint32_t> listed(below(12));
+            for (std::uint32_t& i : listed) i = oneIn(20) ? n : index(n);
+            const std::uint32_t op = below(3);
+            constexpr const char* kNames[] = {"vkl", "otkl", "invert"};
+            return makeStep(concat(name(k), ".", kNames[op], "(", std::to_string(listed.size()),
+                                   " listed bits)"),
+                            [=](auto& vs) {
+                                auto& x = vs[k];
+                                const std::span<const std::uint32_t> s(listed);
+                                if (op == 0) return observe(&x.vkl(s) == &x);
+                                if (op == 1) return observe(&x.otkl(s) == &x);
+                                return observe(&x.invert(s) == &x);
+                            });
+        }
     }
 }
 

@@ -45,6 +45,7 @@ private:
     Step querying(std::size_t k, const ReferenceVector& v);
     Step searching(std::size_t k, const ReferenceVector& v);
     Step ownWordImport(std::size_t k, const Vectors<ReferenceVector>& model);
+    Step growing(std::size_t k, const ReferenceVector& v);
 
     std::mt19937_64 rng;
 };

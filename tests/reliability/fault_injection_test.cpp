@@ -47,6 +47,7 @@ struct Operands {
     std::vector<std::uint32_t> buffer;  // enough words to write past target's end
     std::istringstream digits;          // a token of '0' and '1' longer than target
     std::ostream sink{nullptr};         // takes nothing: only what the vector allocates counts
+    std::string savedWider;             // wider's binary form: loading it grows the target
 
     Operands(std::uint32_t targetBits, std::uint32_t otherBits)
         : target(targetBits, 1), other(otherBits, "1101001") {
@@ -57,6 +58,16 @@ struct Operands {
         for (std::uint32_t i = 0; i < targetBits + 45; ++i) longText += i % 3 == 0 ? '0' : '1';
         buffer.assign(targetBits / 32 + 3, 0xA5C3F00Fu);
         digits.str(longText);
+        std::ostringstream out;
+        wider.save(out);
+        savedWider = out.str();
+    }
+};
+
+// Reads a fixed array without allocating, so that every allocation counted is the vector's.
+struct ArrayBuffer : std::streambuf {
+    explicit ArrayBuffer(std::string& bytes) {
+        setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
     }
 };
 
@@ -211,6 +222,45 @@ TEST_P(FaultInjection, GrowthIsRefusedWithTheVectorUnchanged) {
                            static_cast<std::uint32_t>(o.buffer.size()));
         },
         After::unchanged);
+}
+
+TEST_P(FaultInjection, GrowthKeepingTheBitsIsRefusedWithTheVectorUnchanged) {
+    failEachAllocation(
+        "resize", [](Operands& o) { o.target.resize(o.target.razmer() + 40, true); },
+        After::unchanged);
+    failEachAllocation(
+        "reserve", [](Operands& o) { o.target.reserve(o.target.capacity() + 1); },
+        After::unchanged);
+    failEachAllocation(
+        "load",
+        [](Operands& o) {
+            ArrayBuffer buffer(o.savedWider);
+            std::istream in(&buffer);
+            o.target.load(in);
+        },
+        After::unchanged);
+}
+
+TEST(FaultInjectionOnce, PushBackOnFullStorageIsRefusedWithTheVectorUnchanged) {
+    ZELMAR_FLAGROW v(64, "1101");
+    const State before = stateOf(v);
+    const std::int64_t liveBefore = zf_fault::liveBlocks();
+    std::int32_t code = 0;
+    {
+        zf_fault::FailNth guard(0);
+        try {
+            v.push_back(true);
+        } catch (const _ZELMAR_FLAGROW& e) {
+            code = e.code();
+        }
+        EXPECT_TRUE(zf_fault::fired());
+    }
+    EXPECT_EQ(code, _ZELMAR_FLAGROW::kNoMemory);
+    EXPECT_EQ(stateOf(v), before);
+    EXPECT_EQ(v.capacity(), 64u);
+    EXPECT_EQ(zf_fault::liveBlocks(), liveBefore);
+    v.push_back(true);
+    EXPECT_TRUE(v.test(64));
 }
 
 TEST_P(FaultInjection, ValueOperatorsLeaveOperandsAndTargetUnchanged) {

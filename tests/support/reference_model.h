@@ -422,6 +422,37 @@ public:
     /// Exchanges the contents.
     friend void swap(ReferenceVector& a, ReferenceVector& b) noexcept { a.swap(b); }
 
+    /// Keeps bits 0 .. min(n, size) - 1; new bits are `value`.
+    ReferenceVector& resize(std::uint32_t n, bool value = false) {
+        const std::uint32_t old = bitCount;
+        words.resize(wordsFor(n));
+        bitCount = n;
+        for (std::uint32_t p = old; p < n; ++p) putBit(p, value);
+        return *this;
+    }
+    /// Appends one bit; 6 at the largest size.
+    ReferenceVector& push_back(bool value) {
+        if (bitCount == kMaxBits) fail(6, __LINE__);
+        return resize(bitCount + 1, value);
+    }
+    /// Drops the last bit; 1 when empty.
+    ReferenceVector& pop_back() {
+        if (bitCount == 0) fail(1, __LINE__);
+        return resize(bitCount - 1);
+    }
+    /// Sets the listed bits; 4 (nothing changed) if any is past the end.
+    ReferenceVector& vkl(std::span<const std::uint32_t> bits) {
+        return forListed(bits, [](bool) { return true; });
+    }
+    /// Clears the listed bits; 4 as vkl(bits).
+    ReferenceVector& otkl(std::span<const std::uint32_t> bits) {
+        return forListed(bits, [](bool) { return false; });
+    }
+    /// Flips each listed bit once per listing; 4 as vkl(bits).
+    ReferenceVector& invert(std::span<const std::uint32_t> bits) {
+        return forListed(bits, [](bool on) { return !on; });
+    }
+
     /// Overwrites the storage with razmerUL() words from `source`, so that bits the class left
     /// unspecified (fill -1) agree with it.
     void adoptStorage(const std::uint32_t* source) {
@@ -546,6 +577,12 @@ private:
     ReferenceVector& combine(const ReferenceVector& r, Op op) {
         const std::uint32_t n = bitCount < r.bitCount ? bitCount : r.bitCount;
         for (std::uint32_t p = 0; p < n; ++p) putBit(p, op(bit(p), r.bit(p)));
+        return *this;
+    }
+    template <class Op>
+    ReferenceVector& forListed(std::span<const std::uint32_t> bits, Op op) {
+        for (const std::uint32_t i : bits) check(i);
+        for (const std::uint32_t i : bits) putBit(i, op(bit(i)));
         return *this;
     }
     std::uint32_t firstFrom(std::uint64_t p) const {
