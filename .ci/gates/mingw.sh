@@ -11,7 +11,7 @@ cd "$(dirname "$0")/../.."
 
 cross_build() {  # <build folder> <toolchain>
   cmake -S . -B "build/$1" --no-warn-unused-cli --toolchain "cmake/toolchains/$2.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DBUILD_TESTING=OFF \
     -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
   cmake --build "build/$1" -j2
 }
