@@ -10,10 +10,13 @@
 #endif
 
 int main() {
+#ifdef _WIN32
+    // The C runtime translates narrow output to a console once more, through its locale's code
+    // page: at the console's OEM code page the bytes of the text layer pass as they are.
+    std::setlocale(LC_ALL, ".OCP");
+#else
     std::setlocale(LC_ALL, "");
-#ifndef _WIN32
-    // The console shows the user's locale charset; Windows consoles take the OEM code page,
-    // which the text layer targets on its own.
+    // The console shows the user's locale charset.
     setOemCharset(nl_langinfo(CODESET));
 #endif
     return runConsole(std::cin, std::cout);

@@ -2,15 +2,16 @@
 # Cross-builds the library and the console program for 32- and 64-bit Windows
 # with Debian's MinGW-w64, warnings as errors, so the Windows-only code keeps
 # compiling. Then, for each build that wine can start here, runs the guide's
-# examples (each checks its own results) and one session of the program, whose
-# Russian texts must reach the console in the OEM code page 866, lines ending
-# in CR LF.
+# examples (each checks its own results) and the program twice: piped, its
+# Russian texts must arrive in the OEM code page 866 with lines ending in CR LF;
+# on a terminal (a tmux pane, typed at with send-keys), they must read as the
+# same Russian letters on the screen.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 cross_build() {  # <build folder> <toolchain>
   cmake -S . -B "build/$1" --no-warn-unused-cli --toolchain "cmake/toolchains/$2.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DBUILD_TESTING=OFF \
     -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
   cmake --build "build/$1" -j2
 }
@@ -18,16 +19,19 @@ cross_build mingw32 mingw-w64-i686
 cross_build mingw64 mingw-w64-x86_64
 echo "mingw: 32- and 64-bit builds done at ${SECONDS}s"
 
-if ! command -v wine >/dev/null; then
-  echo "mingw: wine is not installed: no session is run"
-  exit 0
-fi
+for tool in wine tmux; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "mingw: $tool is not installed: the Windows programs are built but not run"
+    exit 0
+  fi
+done
 
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX="$PWD/build/wine-prefix"
 # wine takes its ANSI and OEM code pages (1251 and 866) from the locale's name;
 # LANG alone is not enough for it.
 in_russian=(env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
-trap 'wineserver -k 2>/dev/null || true' EXIT
+tmux_server=(tmux -L "zelmar_flagrow_mingw_$$" -f /dev/null)
+trap '"${tmux_server[@]}" kill-server 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 
 # "//  НАЗНАЧЕНИЕ:", "приёмного" (ё sits apart from the other letters in both code
 # pages) and the choice prompt's "Ваш выбор > ", all in code page 866.
@@ -41,6 +45,45 @@ expect() {  # <transcript> <pattern> <what>
     head -c 600 "$1" | od -An -c >&2
     exit 1
   fi
+}
+
+screen_text() {
+  "${in_russian[@]}" "${tmux_server[@]}" capture-pane -p -J -S - -t zelmar_flagrow
+}
+
+wait_for_screen() {  # <text> <what>
+  local tries
+  for ((tries = 0; tries < 240; ++tries)); do
+    screen_text | grep -qF -- "$1" && return
+    sleep 0.5
+  done
+  echo "mingw: $2 never appeared on the screen; it shows:" >&2
+  screen_text | tail -n 20 >&2
+  exit 1
+}
+
+# What a person sees: the program in a terminal, the answers typed at it.
+screen_session() {  # <build folder>
+  local dir=build/$1
+  "${in_russian[@]}" "${tmux_server[@]}" new-session -d -s zelmar_flagrow -x 100 -y 50 \
+    "wine $dir/bin/zelmar_flagrow.exe; echo \"exit status \$?\"; sleep 600"
+  wait_for_screen "Например: 111100001111." "the bit-field prompt"
+  "${tmux_server[@]}" send-keys -t zelmar_flagrow '1010.' Enter
+  wait_for_screen "Ваш выбор >" "the choice prompt"
+  screen_text >"$dir/screen.txt"
+  local word
+  for word in "//  НАЗНАЧЕНИЕ:" "приёмного" "Ваш выбор >"; do
+    if ! grep -qF -- "$word" "$dir/screen.txt"; then
+      echo "mingw: \"$word\" does not read as letters on the screen of $1; it shows:" >&2
+      grep -m 12 -- '//' "$dir/screen.txt" >&2
+      exit 1
+    fi
+  done
+  "${tmux_server[@]}" send-keys -t zelmar_flagrow 0 Enter
+  wait_for_screen "exit status 0" "the program's end after the answer 0"
+  "${tmux_server[@]}" kill-session -t zelmar_flagrow
+  echo "mingw: $1 on a terminal shows:"
+  grep -E -m 3 -- 'НАЗНАЧЕНИЕ|приёмного|Ваш выбор' "$dir/screen.txt" | sed 's/^/    /'
 }
 
 session() {  # <build folder>
@@ -72,6 +115,7 @@ session() {  # <build folder>
   expect "$transcript" "$prompt" "the choice prompt in CP866, last"
   echo "mingw: $1 examples and session under wine passed; the banner line's bytes:"
   LC_ALL=C grep -a -m 1 -- "$banner" "$transcript" | od -An -tx1
+  screen_session "$1"
 }
 session mingw32
 session mingw64
