@@ -66,7 +66,7 @@ Pair randomPair(std::uint32_t n, int kind, std::mt19937& rng) {
 // Start points near every word boundary, past the end and -1.
 std::vector<std::uint32_t> points(std::uint32_t n) {
     std::vector<std::uint32_t> at = {0, n, n + 1, kToEnd, kToEnd - 1};
-    for (std::uint32_t p = 1; p < n; p += p % 32 == 31 || p % 32 == 0 ? 1 : 15) at.push_back(p);
+    for (std::uint32_t p = 1; p < n; p += p % 32 == 31 || p % 32 == 0 ? 1u : 15u) at.push_back(p);
     if (n != 0) at.push_back(n - 1);
     return at;
 }
