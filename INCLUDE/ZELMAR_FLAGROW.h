@@ -486,28 +486,28 @@ private:
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i) {
     if (i >= bitCount) [[unlikely]]
-        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
     words[i >> 5] |= std::uint32_t{1} << (i & 31);
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i) {
     if (i >= bitCount) [[unlikely]]
-        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
     words[i >> 5] &= ~(std::uint32_t{1} << (i & 31));
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i) {
     if (i >= bitCount) [[unlikely]]
-        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
     words[i >> 5] ^= std::uint32_t{1} << (i & 31);
     return *this;
 }
 
 inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
     if (i >= bitCount) [[unlikely]]
-        raise(4, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
     return (words[i >> 5] >> (i & 31)) & 1u;
 }
 

@@ -59,7 +59,7 @@ Word* allocate(std::size_t count) {
     try {
         fresh = new Word[count];
     } catch (...) {
-        detail::outOfMemory();
+        detail::outOfMemory(kFile, __LINE__);
     }
     detail::adviseLargePages(fresh, count * sizeof(Word));
     return fresh;
@@ -98,19 +98,22 @@ std::string charactersAside(const char* text, std::size_t n) {
     try {
         return {text, n};
     } catch (...) {
-        detail::outOfMemory();
+        detail::outOfMemory(kFile, __LINE__);
     }
 }
 
 // The end (one past the last bit) of the range i .. j once j is cut at the last bit.
 std::uint64_t rangeEnd(std::uint32_t bits, std::uint32_t i, std::uint32_t j) {
-    if (i >= bits || (j < bits && j < i)) throw _ZELMAR_FLAGROW(4, kFile, __LINE__);
+    if (i >= bits || (j < bits && j < i))
+        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
     return j < bits ? std::uint64_t{j} + 1 : bits;
 }
 
 }  // namespace
 
-void detail::outOfMemory() { throw _ZELMAR_FLAGROW(6, kFile, __LINE__); }
+void detail::outOfMemory(const char* file, std::int32_t line) {
+    throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kNoMemory, file, line);
+}
 
 void ZELMAR_FLAGROW::raise(std::int32_t code, const char* file, std::int32_t line) {
     throw _ZELMAR_FLAGROW(code, file, line);
@@ -139,7 +142,7 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, std::int32_t fill) { nado(n, fil
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, const char* pattern, std::uint32_t length) {
     if (n == 0) return;
     // Checked before sizing: a constructor that throws leaves no object to release the words.
-    if (pattern == nullptr) raise(2, kFile, __LINE__);
+    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
     nado(n, pattern, length);
 }
 
@@ -148,7 +151,7 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(const char* text, std::uint32_t start, std::uint3
 }
 
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
-    if (text.size() > kMaxBits) detail::outOfMemory();
+    if (text.size() > kMaxBits) detail::outOfMemory(kFile, __LINE__);
     if (text.empty()) return;
     nado(static_cast<std::uint32_t>(text.size()), -1);
     kernels().textToBits(text.data(), text.size(), words);
@@ -204,14 +207,14 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::uint32_t length) {
     // The scan stops at the NUL, so no byte past the pattern is read.
     if (pattern != nullptr && length != 0 && std::memchr(pattern, 0, length) != nullptr)
-        raise(4, kFile, __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
     std::string aside;
     if (pattern != nullptr && overlaps(pattern, length != 0 ? length : 1, words, wordCount)) {
         aside = charactersAside(pattern, length != 0 ? length : std::strlen(pattern));
         pattern = aside.c_str();
     }
     nado(n, -1);
-    if (pattern == nullptr) raise(2, kFile, __LINE__);
+    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
     const std::size_t period = length != 0 ? length : std::strlen(pattern);
     if (period == 0) {
         release();
@@ -243,7 +246,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) {
 }
 
 bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
-    if (bitCount == 0) raise(1, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return detail::anyInRange(words, i, rangeEnd(bitCount, i, j));
 }
 
@@ -260,7 +263,7 @@ bool ZELMAR_FLAGROW::all(std::uint32_t i, std::uint32_t j) const {
 // ---- Whole-vector queries ------------------------------------------------------
 
 bool ZELMAR_FLAGROW::test() const {
-    if (bitCount == 0) raise(1, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return anySet();
 }
 
@@ -270,7 +273,7 @@ bool ZELMAR_FLAGROW::anySet() const noexcept {
 }
 
 std::uint32_t ZELMAR_FLAGROW::schet() const {
-    if (bitCount == 0) raise(1, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return setCount();
 }
 
@@ -283,7 +286,7 @@ std::uint32_t ZELMAR_FLAGROW::setCount() const noexcept {
 
 bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     if (a.bitCount != b.bitCount) return false;
-    if (a.bitCount == 0) ZELMAR_FLAGROW::raise(1, kFile, __LINE__);
+    if (a.bitCount == 0) ZELMAR_FLAGROW::raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return std::memcmp(a.words, b.words, (a.wordCount - std::size_t{1}) * sizeof(Word)) == 0 &&
            detail::lastWord(a.words, a.bitCount) == detail::lastWord(b.words, b.bitCount);
 }
@@ -291,13 +294,13 @@ bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
 // ---- Text form -------------------------------------------------------------------
 
 void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t count) {
-    if (text == nullptr) raise(2, kFile, __LINE__);
+    if (text == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
     std::uint32_t n = count;
     if (count == kToEnd) {
         const std::size_t length = std::strlen(text);
         if (length == 0) return release();
-        if (start > length) raise(4, kFile, __LINE__);
-        if (length - start > kMaxBits) detail::outOfMemory();
+        if (start > length) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+        if (length - start > kMaxBits) detail::outOfMemory(kFile, __LINE__);
         n = static_cast<std::uint32_t>(length - start);
     } else {
         // Only the characters asked for are scanned, none at or past start + count; a NUL among
@@ -308,7 +311,7 @@ void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t
                                      : std::numeric_limits<std::size_t>::max();
         const void* nul = scan != 0 ? std::memchr(text, 0, scan) : nullptr;
         if (nul == text) return release();
-        if (nul != nullptr) raise(4, kFile, __LINE__);
+        if (nul != nullptr) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
     }
     if (n == 0) {
         // The storage stays for the next sizing, as a zero-character import promises.
@@ -337,7 +340,7 @@ std::uint32_t ZELMAR_FLAGROW::expStr(char* buffer, std::uint32_t size) const {
     if (bitCount == kMaxBits) return kMaxBits;
     const std::uint32_t need = bitCount + 1;
     if (buffer == nullptr || size < need) return need;
-    if (bitCount == 0) raise(1, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     kernels().bitsToText(words, bitCount, buffer);
     std::memset(buffer + bitCount, 0, size - bitCount);
     return 0;
@@ -350,12 +353,12 @@ std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count, 
     if (from == kToEnd && to == kToEnd) from = 0;
     if (bitCount == 0) {
         // Only the whole (empty) vector can be asked for: there is no last bit to cut at.
-        if (from != 0 || to != kToEnd) raise(4, kFile, __LINE__);
+        if (from != 0 || to != kToEnd) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
         if (buffer != nullptr) std::memset(buffer, 0, std::size_t{count} * sizeof(Word));
         return 0;
     }
     if (to >= bitCount) to = bitCount - 1;
-    if (to < from) raise(4, kFile, __LINE__);
+    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
     const std::uint32_t n = to - from + 1;
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (buffer == nullptr || need > count) return need;
@@ -372,16 +375,16 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
                                     const std::uint32_t* buffer, std::uint32_t count) {
     if (to == kToEnd) {
         if (bitCount == 0) {
-            if (from != 0) raise(4, kFile, __LINE__);
+            if (from != 0) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
             return 0;
         }
         to = bitCount - 1;
     }
-    if (to < from) raise(4, kFile, __LINE__);
+    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
     const std::uint32_t n = to - from + 1;
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (need > count) return need;
-    if (buffer == nullptr) raise(2, kFile, __LINE__);
+    if (buffer == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
     if (to >= bitCount) {
         // The old words, which the buffer may be, are freed only after it has been read.
         Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from);
@@ -403,7 +406,7 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + n;
-    if (total > kMaxBits) raise(6, kFile, __LINE__);
+    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
     Word* fresh = grownCopy(words, bitCount, total, bitCount);
     detail::applyRange(fresh, bitCount, total,
                        fill != 0 ? detail::RangeOp::set : detail::RangeOp::clear);
@@ -415,7 +418,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
     if (r.bitCount == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + r.bitCount;
-    if (total > kMaxBits) raise(6, kFile, __LINE__);
+    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
     Word* fresh = grownCopy(words, bitCount, total, bitCount);
     // r may be this vector: its words are read before adopt() frees them.
     detail::depositBits(fresh, bitCount, r.bitCount, r.words);
@@ -436,7 +439,7 @@ void ZELMAR_FLAGROW::reallocate(std::size_t held) {
 }
 
 void ZELMAR_FLAGROW::makeRoom(std::uint64_t bits) {
-    if (bits > kMaxBits) raise(6, kFile, __LINE__);
+    if (bits > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
     if (bits <= capacityBits) return;
     // Doubling keeps a run of push_back amortised O(1), as the standard containers do.
     const std::size_t doubled = std::min(2 * wordsFor(capacityBits), wordsFor(kMaxBits));
@@ -462,7 +465,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::resize(std::uint32_t n, bool value) {
 }
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::pop_back() {
-    if (bitCount == 0) raise(1, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     --bitCount;
     wordCount = static_cast<std::uint32_t>(wordsFor(bitCount));
     return *this;

@@ -19,6 +19,8 @@ using detail::Word;
 
 namespace {
 
+constexpr const char* kFile = "ishodniki/interop.cpp";
+
 // setstate() without the ios_base::failure that exceptions() may ask for, when another error is
 // about to be thrown; clear() has set the state before it throws.
 void setQuietly(std::ios& stream, std::ios_base::iostate state) noexcept {
@@ -62,7 +64,7 @@ std::string ZELMAR_FLAGROW::to_string() const {
     try {
         text.resize(bitCount);
     } catch (...) {
-        detail::outOfMemory();
+        detail::outOfMemory(kFile, __LINE__);
     }
     if (bitCount != 0) kernels().bitsToText(words, bitCount, text.data());
     return text;
@@ -153,7 +155,7 @@ std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v) {
     }
     if (tooLong) {
         setQuietly(in, state | std::ios_base::failbit);
-        detail::outOfMemory();
+        detail::outOfMemory(kFile, __LINE__);
     }
     if (text.empty()) state |= std::ios_base::failbit;
     in.setstate(state);

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -239,6 +240,29 @@ TEST_P(FaultInjection, GrowthKeepingTheBitsIsRefusedWithTheVectorUnchanged) {
             o.target.load(in);
         },
         After::unchanged);
+}
+
+// Code 6 names the check that failed: a text too long to be a vector is refused at its length
+// check, not at the line where a failed allocation is reported.
+TEST(FaultInjectionOnce, TextTooLongNamesItsOwnCheck) {
+    const auto lineOf = [](const auto& call) {
+        try {
+            call();
+        } catch (const _ZELMAR_FLAGROW& e) {
+            EXPECT_EQ(e.code(), _ZELMAR_FLAGROW::kNoMemory);
+            return e.line();
+        }
+        ADD_FAILURE() << "nothing was thrown";
+        return 0;
+    };
+    const char text[] = "0";
+    // Only the length is looked at: it is refused before a character is read.
+    const std::string_view tooLong(text, std::size_t{0xFFFFFFFFu} + 1);
+    const std::int32_t fromText = lineOf([&] { ZELMAR_FLAGROW{tooLong}; });
+    zf_fault::FailNth guard(0);
+    const std::int32_t fromStorage = lineOf([] { ZELMAR_FLAGROW{5}; });
+    EXPECT_TRUE(zf_fault::fired());
+    EXPECT_NE(fromText, fromStorage);
 }
 
 TEST(FaultInjectionOnce, PushBackOnFullStorageIsRefusedWithTheVectorUnchanged) {
