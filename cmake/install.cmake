@@ -1,8 +1,8 @@
-# Install rules: the library, its header, a CMake package and a pkg-config file.
+# Install rules: the library, its header, a CMake package, a pkg-config file and the docs.
 # Every generated file finds the prefix from its own location, so the installed
 # tree can be moved or installed with `cmake --install --prefix` anywhere.
-include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
+include(${CMAKE_CURRENT_LIST_DIR}/gzip_file.cmake)
 
 set(ZELMAR_FLAGROW_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/zelmar_flagrow)
 
@@ -31,3 +31,10 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/zelmar_flagrow.pc.in
                ${PROJECT_BINARY_DIR}/zelmar_flagrow.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/zelmar_flagrow.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+file(GLOB ZELMAR_FLAGROW_DOCS ${PROJECT_SOURCE_DIR}/docs/*.md)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
+zelmar_flagrow_gzip(${PROJECT_BINARY_DIR}/changelog zelmar_flagrow_changelog ZELMAR_FLAGROW_CHANGELOG)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${ZELMAR_FLAGROW_DOCS}
+              ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${ZELMAR_FLAGROW_CHANGELOG}
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
