@@ -10,6 +10,7 @@
 #include "ZELMAR_FLAGROW.h"
 #include "garbage_tail.h"
 
+using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 using namespace std::string_view_literals;
 
@@ -112,7 +113,7 @@ TEST(BitsetNames, SingleBitFormsThrowCodeFourPastTheEnd) {
             call(v);
             ADD_FAILURE() << "no exception";
         } catch (const Quandrelissa::_ZELMAR_FLAGROW& error) {
-            EXPECT_EQ(error.code(), 4);
+            EXPECT_EQ(error.code(), _ZELMAR_FLAGROW::kOutOfRange);
         }
     }
     EXPECT_TRUE(v.none());

@@ -9,6 +9,7 @@
 #include "ZELMAR_FLAGROW.h"
 #include "garbage_tail.h"
 
+using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 using namespace std::string_view_literals;
 
@@ -47,7 +48,7 @@ TEST(SpanExport, BackwardRangeThrowsCodeFour) {
         v.expUL(words, 10, 5);
         FAIL() << "no exception";
     } catch (const Quandrelissa::_ZELMAR_FLAGROW& error) {
-        EXPECT_EQ(error.code(), 4);
+        EXPECT_EQ(error.code(), _ZELMAR_FLAGROW::kOutOfRange);
     }
 }
 

@@ -10,6 +10,7 @@
 namespace zf_test {
 namespace {
 
+using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 
 ZELMAR_FLAGROW vec(const char* text) { return ZELMAR_FLAGROW(text); }
@@ -31,7 +32,7 @@ TEST(Growth, OldSpareBitsDoNotBecomeNewZeros) {
 
 TEST(Growth, PastTheLargestSizeThrowsSixWithoutChange) {
     ZELMAR_FLAGROW v("10");
-    EXPECT_EQ(codeOf([&] { v.plus(ZELMAR_FLAGROW::kMaxBits - 1); }), 6);
+    EXPECT_EQ(codeOf([&] { v.plus(ZELMAR_FLAGROW::kMaxBits - 1); }), _ZELMAR_FLAGROW::kNoMemory);
     EXPECT_EQ(bits(v), "10");
 }
 

@@ -89,19 +89,19 @@ TEST(SingleBits, ReachTheLastBitAndRejectTheNextWithoutChange) {
     EXPECT_TRUE(v.test(34));
     const std::string before = bits(v);
     for (const std::uint32_t i : {35u, 36u, kToEnd}) {
-        EXPECT_EQ(codeOf([&] { v.vkl(i); }), 4);
-        EXPECT_EQ(codeOf([&] { v.otkl(i); }), 4);
-        EXPECT_EQ(codeOf([&] { v.invert(i); }), 4);
-        EXPECT_EQ(codeOf([&] { (void)v.test(i); }), 4);
+        EXPECT_EQ(codeOf([&] { v.vkl(i); }), _ZELMAR_FLAGROW::kOutOfRange);
+        EXPECT_EQ(codeOf([&] { v.otkl(i); }), _ZELMAR_FLAGROW::kOutOfRange);
+        EXPECT_EQ(codeOf([&] { v.invert(i); }), _ZELMAR_FLAGROW::kOutOfRange);
+        EXPECT_EQ(codeOf([&] { (void)v.test(i); }), _ZELMAR_FLAGROW::kOutOfRange);
     }
     EXPECT_EQ(bits(v), before);
 }
 
 TEST(SingleBits, EmptyVectorRejectsEveryBitNumber) {
     ZELMAR_FLAGROW v;
-    EXPECT_EQ(codeOf([&] { (void)v.test(0); }), 4);
-    EXPECT_EQ(codeOf([&] { v.vkl(0); }), 4);
-    EXPECT_EQ(codeOf([&] { v.invert(kToEnd); }), 4);
+    EXPECT_EQ(codeOf([&] { (void)v.test(0); }), _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { v.vkl(0); }), _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { v.invert(kToEnd); }), _ZELMAR_FLAGROW::kOutOfRange);
 }
 
 TEST(SingleBits, FlipTwiceRestores) {
@@ -196,7 +196,7 @@ TEST(ErrorRecord, KeepsCodeFileAndLine) {
     const _ZELMAR_FLAGROW e(4, "ishodniki/x.cpp", 17);
     const _ZELMAR_FLAGROW copy(e);
     for (const _ZELMAR_FLAGROW* r : {&e, &copy}) {
-        EXPECT_EQ(r->code(), 4);
+        EXPECT_EQ(r->code(), _ZELMAR_FLAGROW::kOutOfRange);
         EXPECT_STREQ(r->file(), "ishodniki/x.cpp");
         EXPECT_EQ(r->line(), 17);
     }
@@ -214,7 +214,7 @@ TEST(ErrorRecord, FileNameIsCutAfter255Characters) {
 TEST(ErrorRecord, NullFileNameIsKeptAsEmpty) {
     const _ZELMAR_FLAGROW e(1, nullptr, 3);
     EXPECT_STREQ(e.file(), "");
-    EXPECT_EQ(e.code(), 1);
+    EXPECT_EQ(e.code(), _ZELMAR_FLAGROW::kEmpty);
 }
 
 // The single-bit members are inline in the header; every other check lives in the
@@ -228,10 +228,10 @@ void expectRaisedIn(const _ZELMAR_FLAGROW& e, std::int32_t code, const char* fil
 TEST(ErrorRecord, SingleBitMembersNameTheHeader) {
     ZELMAR_FLAGROW v(3);
     constexpr const char* kHeader = "INCLUDE/ZELMAR_FLAGROW.h";
-    expectRaisedIn(errorOf([&] { v.vkl(3); }), 4, kHeader);
-    expectRaisedIn(errorOf([&] { v.otkl(3); }), 4, kHeader);
-    expectRaisedIn(errorOf([&] { v.invert(3); }), 4, kHeader);
-    expectRaisedIn(errorOf([&] { (void)v.test(3); }), 4, kHeader);
+    expectRaisedIn(errorOf([&] { v.vkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
+    expectRaisedIn(errorOf([&] { v.otkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
+    expectRaisedIn(errorOf([&] { v.invert(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
+    expectRaisedIn(errorOf([&] { (void)v.test(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
 }
 
 TEST(ErrorRecord, OtherMembersNameTheImplementation) {
@@ -241,18 +241,22 @@ TEST(ErrorRecord, OtherMembersNameTheImplementation) {
     std::uint32_t words[4] = {};
     char text[8];
     constexpr const char* kSource = "ishodniki/ZELMAR_FLAGROW.cpp";
-    expectRaisedIn(errorOf([&] { v.vkl(3, 2); }), 4, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.test(0, 1); }), 1, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.null(); }), 1, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.schet(); }), 1, kSource);
-    expectRaisedIn(errorOf([&] { (void)(empty != alsoEmpty); }), 1, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.expStr(text, sizeof text); }), 1, kSource);
-    expectRaisedIn(errorOf([&] { v.impStr(nullptr); }), 2, kSource);
-    expectRaisedIn(errorOf([&] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }), 2, kSource);
-    expectRaisedIn(errorOf([&] { v.impStr("01", 3); }), 4, kSource);
-    expectRaisedIn(errorOf([&] { (void)v.expUL(words, 4, 4, 3); }), 4, kSource);
-    expectRaisedIn(errorOf([&] { (void)v.impUL(4, 3, words, 4); }), 4, kSource);
-    expectRaisedIn(errorOf([&] { v.plus(kToEnd); }), 6, kSource);
+    expectRaisedIn(errorOf([&] { v.vkl(3, 2); }), _ZELMAR_FLAGROW::kOutOfRange, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.test(0, 1); }), _ZELMAR_FLAGROW::kEmpty, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.null(); }), _ZELMAR_FLAGROW::kEmpty, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.schet(); }), _ZELMAR_FLAGROW::kEmpty, kSource);
+    expectRaisedIn(errorOf([&] { (void)(empty != alsoEmpty); }), _ZELMAR_FLAGROW::kEmpty, kSource);
+    expectRaisedIn(errorOf([&] { (void)empty.expStr(text, sizeof text); }), _ZELMAR_FLAGROW::kEmpty,
+                   kSource);
+    expectRaisedIn(errorOf([&] { v.impStr(nullptr); }), _ZELMAR_FLAGROW::kNullPointer, kSource);
+    expectRaisedIn(errorOf([&] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }),
+                   _ZELMAR_FLAGROW::kNullPointer, kSource);
+    expectRaisedIn(errorOf([&] { v.impStr("01", 3); }), _ZELMAR_FLAGROW::kOutOfRange, kSource);
+    expectRaisedIn(errorOf([&] { (void)v.expUL(words, 4, 4, 3); }), _ZELMAR_FLAGROW::kOutOfRange,
+                   kSource);
+    expectRaisedIn(errorOf([&] { (void)v.impUL(4, 3, words, 4); }), _ZELMAR_FLAGROW::kOutOfRange,
+                   kSource);
+    expectRaisedIn(errorOf([&] { v.plus(kToEnd); }), _ZELMAR_FLAGROW::kNoMemory, kSource);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 namespace zf_test {
 namespace {
 
+using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 
 // 68 characters: 11110000 eight times, then 1111.
@@ -40,7 +41,7 @@ TEST(TextImport, StartAtTheTextEndGivesEmptyAndPastItThrowsFour) {
     EXPECT_FALSE(v.est());
     EXPECT_EQ(v.razmerUL(), 0u);
     ZELMAR_FLAGROW w("0110");
-    EXPECT_EQ(codeOf([&] { w.impStr("1111", 5); }), 4);
+    EXPECT_EQ(codeOf([&] { w.impStr("1111", 5); }), _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(bits(w), "0110");
 }
 
@@ -52,7 +53,7 @@ TEST(TextImport, EveryCharacterButZeroIsASetBit) {
 
 TEST(TextImport, CountMayNotReachPastTheText) {
     ZELMAR_FLAGROW v("0110");
-    EXPECT_EQ(codeOf([&] { v.impStr("1010", 1, 4); }), 4);
+    EXPECT_EQ(codeOf([&] { v.impStr("1010", 1, 4); }), _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(bits(v), "0110");
     v.impStr("1010", 1, 3);
     EXPECT_EQ(bits(v), "010");
@@ -62,9 +63,10 @@ TEST(TextImport, CountMayNotReachPastTheText) {
 
 TEST(TextImport, NullTextThrowsTwoAndChangesNothing) {
     ZELMAR_FLAGROW v("0110");
-    EXPECT_EQ(codeOf([&] { v.impStr(nullptr, 0, 2); }), 2);
+    EXPECT_EQ(codeOf([&] { v.impStr(nullptr, 0, 2); }), _ZELMAR_FLAGROW::kNullPointer);
     EXPECT_EQ(bits(v), "0110");
-    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }), 2);
+    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }),
+              _ZELMAR_FLAGROW::kNullPointer);
 }
 
 TEST(TextImport, ResizesToTheTextWhetherStorageIsReusedOrNot) {
@@ -140,7 +142,8 @@ TEST(TextExport, SizeQueryNeverThrows) {
 
 TEST(TextExport, EmptyVectorGivenABufferThrowsOneAndLeavesItUntouched) {
     std::string buffer(256, 'Z');
-    EXPECT_EQ(codeOf([&] { (void)ZELMAR_FLAGROW().expStr(buffer.data(), 256); }), 1);
+    EXPECT_EQ(codeOf([&] { (void)ZELMAR_FLAGROW().expStr(buffer.data(), 256); }),
+              _ZELMAR_FLAGROW::kEmpty);
     EXPECT_EQ(buffer, std::string(256, 'Z'));
 }
 
@@ -203,17 +206,18 @@ TEST(PatternFill, EmptyPatternEmptiesTheVector) {
 
 TEST(PatternFill, LengthPastThePatternThrowsFourWithoutChange) {
     ZELMAR_FLAGROW v("0110");
-    EXPECT_EQ(codeOf([&] { v.nado(10, "01", 3); }), 4);
+    EXPECT_EQ(codeOf([&] { v.nado(10, "01", 3); }), _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(bits(v), "0110");
-    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(5, "01", 3); }), 4);
+    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(5, "01", 3); }), _ZELMAR_FLAGROW::kOutOfRange);
 }
 
 TEST(PatternFill, NullPatternThrowsTwoAfterResizing) {
     ZELMAR_FLAGROW v("0110");
-    EXPECT_EQ(codeOf([&] { v.nado(10, nullptr); }), 2);
+    EXPECT_EQ(codeOf([&] { v.nado(10, nullptr); }), _ZELMAR_FLAGROW::kNullPointer);
     EXPECT_EQ(v.razmer(), 10u);
     EXPECT_EQ(v.razmerUL(), 1u);
-    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(5, static_cast<const char*>(nullptr)); }), 2);
+    EXPECT_EQ(codeOf([] { ZELMAR_FLAGROW(5, static_cast<const char*>(nullptr)); }),
+              _ZELMAR_FLAGROW::kNullPointer);
 }
 
 }  // namespace

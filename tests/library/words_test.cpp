@@ -14,6 +14,7 @@
 namespace zf_test {
 namespace {
 
+using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 
 constexpr std::uint32_t kToEnd = ZELMAR_FLAGROW::kToEnd;
@@ -70,9 +71,12 @@ TEST(WordExport, EmptyVectorNeedsNoWordsAndClearsTheBuffer) {
 TEST(WordExport, EmptyVectorRejectsEveryOtherRange) {
     const ZELMAR_FLAGROW empty;
     std::vector<std::uint32_t> buffer(8, kUntouched);
-    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, 0, 5); }), 4);
-    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, 3, kToEnd); }), 4);
-    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, kToEnd, 0); }), 4);
+    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, 0, 5); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, 3, kToEnd); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { (void)empty.expUL(buffer.data(), 8, kToEnd, 0); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(buffer, std::vector<std::uint32_t>(8, kUntouched));
 }
 
@@ -96,9 +100,12 @@ TEST(WordExport, RangePastTheEndIsCutAndPackedFromBitZero) {
 TEST(WordExport, StartPastTheLastBitOrMinusOneWithAnEndThrowsFour) {
     const ZELMAR_FLAGROW v(40);
     std::vector<std::uint32_t> buffer(4, kUntouched);
-    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, 40, kToEnd); }), 4);
-    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, kToEnd, 10); }), 4);
-    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, 11, 10); }), 4);
+    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, 40, kToEnd); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, kToEnd, 10); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { (void)v.expUL(buffer.data(), 4, 11, 10); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(buffer, std::vector<std::uint32_t>(4, kUntouched));
 }
 
@@ -108,7 +115,8 @@ TEST(WordImport, EmptyVectorTakesNothingByDefault) {
     EXPECT_EQ(empty.impUL(words, 4), 0u);
     EXPECT_EQ(empty.impUL(nullptr, 0), 0u);
     EXPECT_FALSE(empty.est());
-    EXPECT_EQ(codeOf([&] { (void)empty.impUL(3, kToEnd, words, 4); }), 4);
+    EXPECT_EQ(codeOf([&] { (void)empty.impUL(3, kToEnd, words, 4); }),
+              _ZELMAR_FLAGROW::kOutOfRange);
 }
 
 TEST(WordImport, ExplicitRangeGrowsAnEmptyVector) {
@@ -144,15 +152,15 @@ TEST(WordImport, TooFewWordsAnswersTheNeedAndChangesNothing) {
 TEST(WordImport, BackwardRangeThrowsFour) {
     ZELMAR_FLAGROW v(5, 1);
     const std::uint32_t word = 0;
-    EXPECT_EQ(codeOf([&] { (void)v.impUL(5, 4, &word, 1); }), 4);
-    EXPECT_EQ(codeOf([&] { (void)v.impUL(5, kToEnd, &word, 1); }), 4);
+    EXPECT_EQ(codeOf([&] { (void)v.impUL(5, 4, &word, 1); }), _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(codeOf([&] { (void)v.impUL(5, kToEnd, &word, 1); }), _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(bits(v), "11111");
 }
 
 TEST(WordImport, NullBufferThatWouldBeReadThrowsTwo) {
     ZELMAR_FLAGROW v(40, "01");
-    EXPECT_EQ(codeOf([&] { (void)v.impUL(nullptr, 2); }), 2);
-    EXPECT_EQ(codeOf([&] { (void)v.impUL(50, 50, nullptr, 1); }), 2);
+    EXPECT_EQ(codeOf([&] { (void)v.impUL(nullptr, 2); }), _ZELMAR_FLAGROW::kNullPointer);
+    EXPECT_EQ(codeOf([&] { (void)v.impUL(50, 50, nullptr, 1); }), _ZELMAR_FLAGROW::kNullPointer);
     EXPECT_EQ(v.impUL(nullptr, 0), 2u);
     EXPECT_EQ(bits(v), bits(ZELMAR_FLAGROW(40, "01")));
 }

@@ -132,7 +132,7 @@ protected:
                 ASSERT_TRUE(out.fired);
                 EXPECT_FALSE(out.badAlloc) << "std::bad_alloc reached the caller";
                 EXPECT_FALSE(out.otherException);
-                EXPECT_EQ(out.code, 6);
+                EXPECT_EQ(out.code, _ZELMAR_FLAGROW::kNoMemory);
                 if (after == After::empty) {
                     EXPECT_EQ(ops.target.razmer(), 0u);
                     EXPECT_EQ(ops.target.razmerUL(), 0u);
