@@ -28,6 +28,14 @@ int main() {
     check(codeOf([&] { (void)empty.schet(); }) == 1, "a question to an empty vector: 1");
     check(codeOf([&] { empty.impStr(nullptr); }) == 2, "a missing text: 2");
 
+    // An empty vector has no text: asked, expStr answers the NUL alone; handed a buffer it throws,
+    // where to_string() answers "".
+    char chars[8] = {};
+    check(empty.expStr() == 1, "the size needed is the NUL");
+    check(codeOf([&] { (void)empty.expStr(chars, sizeof chars); }) == 1,
+          "an empty vector's text into a buffer: 1");
+    check(empty.to_string().empty(), "to_string() answers an empty vector");
+
     ZELMAR_FLAGROW v("0110");
     check(codeOf([&] { v.vkl(4); }) == 4, "a bit past the end: 4");
     check(codeOf([&] { v.impStr("01", 3); }) == 4, "a start past the text: 4");
