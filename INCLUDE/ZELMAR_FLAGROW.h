@@ -164,14 +164,16 @@ public:
     void impStr(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
     /// Writes the text and NUL-fills the rest of `buffer`; returns 0, or without writing the size
     /// needed (razmer() + 1) when `buffer` is null or smaller. Throws 1 on an empty vector given a
-    /// buffer. A vector of 4294967295 bits has no text that fits: it always answers 4294967295.
+    /// buffer of one character or more. A vector of 4294967295 bits has no text that fits: it
+    /// always answers 4294967295.
     std::uint32_t expStr(char* buffer = nullptr, std::uint32_t size = 0) const;
 
     // ---- Word-array form ----------------------------------------------------
 
     /// Packs bits from .. to (both -1: the whole vector; to past the end: the last bit) into
     /// `buffer` from bit 0 of word 0, zeroing all `count` words; returns 0, or without writing
-    /// the words needed when `buffer` is null or `count` too small. Throws 4 when to < from.
+    /// the words needed when `buffer` is null or `count` too small. Throws 4 when to < from, and
+    /// on an empty vector for any range but the whole vector.
     std::uint32_t expUL(std::uint32_t* buffer = nullptr, std::uint32_t count = 0,
                         std::uint32_t from = kToEnd, std::uint32_t to = kToEnd) const;
     /// The same as impUL(0, -1, buffer, count): the words into the whole vector.
@@ -179,8 +181,8 @@ public:
     /// Writes the bits of `buffer` into bits from .. to (to -1: the last bit; past the end: the
     /// vector grows to to + 1 bits); returns 0, or without change the words needed when `count`
     /// is too small. The buffer may be or overlap this vector's storage (data()): it is read as
-    /// it was before the call. Throws 4 when to < from, 2 for a null buffer that would be read,
-    /// 6 (the vector then unchanged).
+    /// it was before the call. Throws 4 when to < from (on an empty vector also for to -1 and
+    /// from > 0), 2 for a null buffer that would be read, 6 (the vector then unchanged).
     std::uint32_t impUL(std::uint32_t from, std::uint32_t to, const std::uint32_t* buffer,
                         std::uint32_t count);
     /// expUL into a span: returns 0 when written, else the words needed.
@@ -323,6 +325,7 @@ public:
 
     /// Writes the text form as a formatted output: a buffer that takes less sets badbit, one
     /// that throws sets badbit and its exception goes on only when exceptions() has badbit.
+    /// Throws 6 when a field wider than the text needs storage that cannot be had.
     friend std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v);
     /// Reads one token of '0'/'1' characters after white space, stopping before any other
     /// character; with none failbit is set. A buffer that throws sets badbit (its exception goes
