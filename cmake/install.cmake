@@ -34,7 +34,7 @@ install(FILES ${PROJECT_BINARY_DIR}/zelmar_flagrow.pc
 
 file(GLOB ZELMAR_FLAGROW_DOCS ${PROJECT_SOURCE_DIR}/docs/*.md)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
-zelmar_flagrow_gzip(${PROJECT_BINARY_DIR}/changelog zelmar_flagrow_changelog ZELMAR_FLAGROW_CHANGELOG)
+zelmar_flagrow_gzip(${PROJECT_BINARY_DIR}/changelog ZELMAR_FLAGROW_CHANGELOG)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${ZELMAR_FLAGROW_DOCS}
               ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${ZELMAR_FLAGROW_CHANGELOG}
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -18,9 +18,7 @@ if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = instal
 fi
 
 rm -rf "$build"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-  -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DZELMAR_FLAGROW_WERROR=ON \
-  -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=OFF >/dev/null
+cmake --preset deb >/dev/null
 cmake --build "$build" -j2 >/dev/null
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/${package}_*.deb)

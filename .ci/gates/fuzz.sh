@@ -9,12 +9,7 @@ cd "$(dirname "$0")/../.."
 build=build/fuzz
 seconds=${ZF_FUZZ_SECONDS:-60}
 
-CC=clang CXX=clang++ cmake -S . -B "$build" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
-  -DZELMAR_FLAGROW_FUZZ=ON -DZELMAR_FLAGROW_SANITIZE=ON -DZELMAR_FLAGROW_WERROR=ON \
-  -DZELMAR_FLAGROW_TESTS=OFF -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=OFF \
-  -DZELMAR_FLAGROW_INSTALL=OFF
+cmake --preset fuzz
 cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"

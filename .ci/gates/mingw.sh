@@ -9,14 +9,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-cross_build() {  # <build folder> <toolchain>
-  cmake -S . -B "build/$1" --no-warn-unused-cli --toolchain "cmake/toolchains/$2.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DZELMAR_FLAGROW_WERROR=ON -DBUILD_TESTING=OFF \
-    -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=ON -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
+cross_build() {  # <preset, also its build folder>
+  cmake --preset "$1" >/dev/null
   cmake --build "build/$1" -j2
 }
-cross_build mingw32 mingw-w64-i686
-cross_build mingw64 mingw-w64-x86_64
+cross_build mingw32
+cross_build mingw64
 echo "mingw: 32- and 64-bit builds done at ${SECONDS}s"
 
 for tool in wine tmux; do

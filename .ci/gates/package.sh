@@ -5,9 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build/package
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-  -DZELMAR_FLAGROW_WERROR=ON -DZELMAR_FLAGROW_DEMO=OFF -DZELMAR_FLAGROW_BENCH=OFF \
-  -DZELMAR_FLAGROW_EXAMPLES=OFF >/dev/null
+cmake --preset package >/dev/null
 cmake --build "$build" -j2 --target zelmar_flagrow
 ctest --test-dir "$build" -R '^package\.' --output-on-failure
 echo "package: shared library installed and consumed in ${SECONDS}s"

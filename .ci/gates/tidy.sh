@@ -6,9 +6,7 @@ cd "$(dirname "$0")/../.."
 build=build/tidy
 
 # Only the compile commands are needed, so nothing is built.
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZELMAR_FLAGROW_DEMO=ON -DZELMAR_FLAGROW_TESTS=OFF \
-  -DZELMAR_FLAGROW_BENCH=OFF -DZELMAR_FLAGROW_EXAMPLES=OFF -DZELMAR_FLAGROW_INSTALL=OFF >/dev/null
+cmake --preset tidy >/dev/null
 
 mapfile -t sources < <(git ls-files -- 'ishodniki/*.cpp' 'demo/*.cpp')
 printf '%s\0' "${sources[@]}" | xargs -0 -n 1 -P 2 clang-tidy -p "$build" --quiet \
