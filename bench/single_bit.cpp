@@ -29,7 +29,7 @@ void bitLoop(Size size) {
         [=] {
             return Fixture{randomVec<C>(n, kSeedA), randomIndexes(listed, n)};
         },
-        [n](Fixture& f) {
+        [=](Fixture& f) {
             touch(&f);
             std::uint32_t set = 0;
             std::uint32_t at = f.next;
