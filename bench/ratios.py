@@ -45,9 +45,13 @@ EXTRA_ARRAYS = {"nado": 0.05, "plus": 1.05, "from_words_grow": 1.05}
 
 
 def run(args):
-    """The benchmark's JSON results, from a fresh run or from --json."""
+    """The benchmark's JSON results, from a fresh run or from --json (several saved runs, of
+    different rows, make one table; the first one's context heads it)."""
     if args.json:
-        return json.loads(pathlib.Path(args.json).read_text())
+        runs = [json.loads(pathlib.Path(path).read_text()) for path in args.json]
+        for other in runs[1:]:
+            runs[0]["benchmarks"] += other["benchmarks"]
+        return runs[0]
     with tempfile.NamedTemporaryFile(suffix=".json") as out:
         command = [
             str(args.bench),
@@ -201,7 +205,8 @@ def main():
     parser.add_argument("--min-time", default="0.05")
     parser.add_argument("--filter", default=".", help="regular expression over row names")
     parser.add_argument("--isa", help="force a kernel family (zelmar_flagrow_bench --list_isas names them)")
-    parser.add_argument("--json", help="render the table from this JSON output instead of running")
+    parser.add_argument("--json", action="append",
+                        help="render the table from this JSON output instead of running; repeatable")
     parser.add_argument("--save", help="also keep the JSON output of the run here")
     parser.add_argument("--update", type=pathlib.Path,
                         help="replace the ratios block of this markdown file")
