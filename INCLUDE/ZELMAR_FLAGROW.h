@@ -488,7 +488,8 @@ private:
     /// members out of line (the ...Long ones), whose kernels win once a few registers are full.
     static constexpr std::uint32_t kShortWords = 32;
     /// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
-    /// loops: past this many words the kernels are faster.
+    /// loops, and glibc's memcmp is wider than the compiler's loop for the default target: past
+    /// this many words the kernels and memcmp are faster.
     static constexpr std::uint32_t kFewWords = 8;
     /// Non-empty and at most `most` words long.
     bool isShort(std::uint32_t most = kShortWords) const noexcept { return wordCount - 1u < most; }
@@ -504,6 +505,8 @@ private:
     bool shortRange(std::uint32_t i, std::uint32_t j, std::uint32_t& end) const noexcept;
     template <class Op>
     void rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept;
+    /// The bits of `b`, of the same size as this short vector, are this one's.
+    bool equalShort(const ZELMAR_FLAGROW& b) const noexcept;
 
     bool testLong() const;
     std::uint32_t schetLong() const;
@@ -518,6 +521,7 @@ private:
     ZELMAR_FLAGROW& vklLong(std::uint32_t i, std::uint32_t j);
     ZELMAR_FLAGROW& otklLong(std::uint32_t i, std::uint32_t j);
     ZELMAR_FLAGROW& invertLong(std::uint32_t i, std::uint32_t j);
+    static bool equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     /// Frees the words and leaves the vector empty, as the destructor does.
     void release() noexcept;
     /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.
@@ -622,6 +626,18 @@ inline std::uint32_t ZELMAR_FLAGROW::schet() const {
 inline std::uint32_t ZELMAR_FLAGROW::count() const noexcept {
     if (isShort(kFewWords)) return countShort();
     return bitCount == 0 ? 0 : setCount();
+}
+
+inline bool ZELMAR_FLAGROW::equalShort(const ZELMAR_FLAGROW& b) const noexcept {
+    const std::uint32_t last = wordCount - 1u;
+    std::uint32_t differ = (words[last] ^ b.words[last]) & lastMask();
+    for (std::uint32_t k = 0; k < last; ++k) differ |= words[k] ^ b.words[k];
+    return differ == 0;
+}
+
+inline bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    if (a.bitCount == b.bitCount && a.isShort(ZELMAR_FLAGROW::kFewWords)) return a.equalShort(b);
+    return ZELMAR_FLAGROW::equalLong(a, b);
 }
 
 // Whole words of the left operand; a shorter right operand reaches only its own bits, the part

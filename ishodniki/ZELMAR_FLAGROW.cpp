@@ -284,9 +284,9 @@ std::uint32_t ZELMAR_FLAGROW::setCount() const noexcept {
     return static_cast<std::uint32_t>(total);
 }
 
-bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+bool ZELMAR_FLAGROW::equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     if (a.bitCount != b.bitCount) return false;
-    if (a.bitCount == 0) ZELMAR_FLAGROW::raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (a.bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return std::memcmp(a.words, b.words, (a.wordCount - std::size_t{1}) * sizeof(Word)) == 0 &&
            detail::lastWord(a.words, a.bitCount) == detail::lastWord(b.words, b.bitCount);
 }
