@@ -12,6 +12,7 @@
 #ifndef ZELMAR_FLAGROW_H
 #define ZELMAR_FLAGROW_H
 
+#include <bit>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
@@ -66,6 +67,29 @@ namespace detail {
 /// A number, which the implicit bit-count constructor would turn into a vector of zeros.
 template <class T>
 concept Number = std::is_arithmetic_v<T> || std::is_enum_v<T>;
+
+/// The set bits of a 64-bit word. Where the build may not assume the popcnt instruction,
+/// std::popcount becomes a library call; the classic in-register sum stays within a small factor
+/// of the instruction.
+constexpr unsigned popcount64(std::uint64_t x) noexcept {
+#if defined(__POPCNT__)
+    return static_cast<unsigned>(std::popcount(x));
+#else
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<unsigned>((x * 0x0101010101010101u) >> 56);
+#endif
+}
+
+/// The set bits of words 0 .. n - 1, two words a step.
+constexpr std::uint64_t popcountWords(const std::uint32_t* w, std::size_t n) noexcept {
+    std::uint64_t total = 0;
+    std::size_t i = 0;
+    for (; i + 2 <= n; i += 2) total += popcount64(w[i] | std::uint64_t{w[i + 1]} << 32);
+    if (i < n) total += popcount64(w[i]);
+    return total;
+}
 }  // namespace detail
 
 class ZELMAR_FLAGROW {
@@ -295,13 +319,13 @@ public:
     /// !est().
     bool empty() const noexcept { return bitCount == 0; }
     /// Whether any bit is set; false on an empty vector.
-    bool any() const noexcept { return bitCount != 0 && anySet(); }
+    bool any() const noexcept;
     /// Whether no bit is set; true on an empty vector.
     bool none() const noexcept { return !any(); }
     /// Whether every bit is set; true on an empty vector.
     bool all() const noexcept;
     /// The number of set bits; 0 on an empty vector.
-    std::uint32_t count() const noexcept { return bitCount == 0 ? 0 : setCount(); }
+    std::uint32_t count() const noexcept;
 
     // ---- Interoperability ---------------------------------------------------
 
@@ -461,19 +485,73 @@ public:
 private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
     [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
+
+    /// A vector of at most this many words is done by the inline word loops of this header: no
+    /// call, no look-up of the kernel table. Longer ones, and every call that throws, go to the
+    /// members out of line (the ...Long ones), whose kernels win once a few registers are full.
+    static constexpr std::uint32_t kShortWords = 32;
+    /// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
+    /// loops, and glibc's memcmp is wider than the compiler's loop for the default target: past
+    /// this many words the kernels and memcmp are faster.
+    static constexpr std::uint32_t kFewWords = 8;
+    /// Non-empty and at most `most` words long.
+    bool isShort(std::uint32_t most = kShortWords) const noexcept { return wordCount - 1u < most; }
+    /// The meaningful bits of the last word.
+    std::uint32_t lastMask() const noexcept { return ~std::uint32_t{0} >> (-bitCount & 31u); }
+    bool anyShort() const noexcept;
+    std::uint32_t countShort() const noexcept;
+    template <class Op>
+    void combineShort(const ZELMAR_FLAGROW& r, Op op) noexcept;
+    void shiftDownShort(std::uint32_t n) noexcept;
+    void shiftUpShort(std::uint32_t n) noexcept;
+    /// Whether i .. j is a valid range of a short vector; then `end` is one past its last bit.
+    bool shortRange(std::uint32_t i, std::uint32_t j, std::uint32_t& end) const noexcept;
+    template <class Op>
+    void rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept;
+    /// The bits of `b`, of the same size as this short vector, are this one's.
+    bool equalShort(const ZELMAR_FLAGROW& b) const noexcept;
+
+    bool testLong() const;
+    std::uint32_t schetLong() const;
     /// test() and schet() past their empty check, for the members that must not throw.
     bool anySet() const noexcept;
     std::uint32_t setCount() const noexcept;
+    ZELMAR_FLAGROW& andLong(const ZELMAR_FLAGROW& r) noexcept;
+    ZELMAR_FLAGROW& orLong(const ZELMAR_FLAGROW& r) noexcept;
+    ZELMAR_FLAGROW& xorLong(const ZELMAR_FLAGROW& r) noexcept;
+    ZELMAR_FLAGROW& shiftDownLong(std::uint32_t n) noexcept;
+    ZELMAR_FLAGROW& shiftUpLong(std::uint32_t n) noexcept;
+    ZELMAR_FLAGROW& vklLong(std::uint32_t i, std::uint32_t j);
+    ZELMAR_FLAGROW& otklLong(std::uint32_t i, std::uint32_t j);
+    ZELMAR_FLAGROW& invertLong(std::uint32_t i, std::uint32_t j);
+    static bool equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     /// Frees the words and leaves the vector empty, as the destructor does.
     void release() noexcept;
     /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.
     void adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept;
 
+    /// A count that no store of a word can reach: an enumeration may not alias a uint32_t, so in
+    /// a loop of one-bit changes the compiler keeps the counts in registers instead of reading
+    /// them back after every store. It reads and converts as a std::uint32_t.
+    class Count {
+    public:
+        constexpr Count() noexcept = default;
+        constexpr Count& operator=(std::uint32_t n) noexcept {
+            n_ = static_cast<Held>(n);
+            return *this;
+        }
+        constexpr operator std::uint32_t() const noexcept { return static_cast<std::uint32_t>(n_); }
+
+    private:
+        enum class Held : std::uint32_t {};
+        Held n_{};
+    };
+
     std::uint32_t* words = nullptr;
-    std::uint32_t wordCount = 0;
-    std::uint32_t bitCount = 0;
+    Count wordCount;
+    Count bitCount;
     /// Bits the storage holds: words has wordsFor(capacityBits) words, at least wordCount.
-    std::uint32_t capacityBits = 0;
+    Count capacityBits;
 
     /// Moves the words into a new array of `held` words (at least wordCount). Throws 6, the
     /// vector unchanged.
@@ -484,34 +562,213 @@ private:
     ZELMAR_FLAGROW& pushBackGrowing(bool value);
 };
 
-// The one-bit members: one bound check, one word read and, for the modifiers,
-// written back. Their errors name this header.
+// The one-bit members: one bound check, one word read and, for the modifiers, written back.
+// Their errors name this header. The storage is read before the check so that a loop of them
+// reads it once.
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i) {
+    std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
         raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
-    words[i >> 5] |= std::uint32_t{1} << (i & 31);
+    w[i >> 5] |= std::uint32_t{1} << (i & 31);
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i) {
+    std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
         raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
-    words[i >> 5] &= ~(std::uint32_t{1} << (i & 31));
+    w[i >> 5] &= ~(std::uint32_t{1} << (i & 31));
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i) {
+    std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
         raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
-    words[i >> 5] ^= std::uint32_t{1} << (i & 31);
+    w[i >> 5] ^= std::uint32_t{1} << (i & 31);
     return *this;
 }
 
 inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
+    const std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
         raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
-    return (words[i >> 5] >> (i & 31)) & 1u;
+    return (w[i >> 5] >> (i & 31)) & 1u;
+}
+
+// ---- Short vectors: inline word loops ---------------------------------------------------
+// Each member below does a vector of at most kShortWords words here, and leaves a longer one,
+// an empty one and every call that throws to its ...Long counterpart out of line, which checks
+// and raises as before. The loops read the counts once, so that they run in registers.
+
+inline bool ZELMAR_FLAGROW::anyShort() const noexcept {
+    const std::uint32_t* const w = words;
+    const std::uint32_t last = wordCount - 1u;
+    std::uint32_t seen = w[last] & lastMask();
+    for (std::uint32_t k = 0; k < last; ++k) seen |= w[k];
+    return seen != 0;
+}
+
+inline bool ZELMAR_FLAGROW::test() const { return isShort() ? anyShort() : testLong(); }
+
+inline bool ZELMAR_FLAGROW::any() const noexcept {
+    return isShort() ? anyShort() : bitCount != 0 && anySet();
+}
+
+inline std::uint32_t ZELMAR_FLAGROW::countShort() const noexcept {
+    const std::uint32_t last = wordCount - 1u;
+    return static_cast<std::uint32_t>(detail::popcountWords(words, last) +
+                                      detail::popcount64(words[last] & lastMask()));
+}
+
+inline std::uint32_t ZELMAR_FLAGROW::schet() const {
+    return isShort(kFewWords) ? countShort() : schetLong();
+}
+
+inline std::uint32_t ZELMAR_FLAGROW::count() const noexcept {
+    if (isShort(kFewWords)) return countShort();
+    return bitCount == 0 ? 0 : setCount();
+}
+
+inline bool ZELMAR_FLAGROW::equalShort(const ZELMAR_FLAGROW& b) const noexcept {
+    const std::uint32_t last = wordCount - 1u;
+    std::uint32_t differ = (words[last] ^ b.words[last]) & lastMask();
+    for (std::uint32_t k = 0; k < last; ++k) differ |= words[k] ^ b.words[k];
+    return differ == 0;
+}
+
+inline bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+    if (a.bitCount == b.bitCount && a.isShort(ZELMAR_FLAGROW::kFewWords)) return a.equalShort(b);
+    return ZELMAR_FLAGROW::equalLong(a, b);
+}
+
+// Whole words of the left operand; a shorter right operand reaches only its own bits, the part
+// of its last word above its size leaving the left operand's bits there alone.
+template <class Op>
+inline void ZELMAR_FLAGROW::combineShort(const ZELMAR_FLAGROW& r, Op op) noexcept {
+    std::uint32_t* const w = words;
+    const std::uint32_t* const x = r.words;
+    const std::uint32_t rBits = r.bitCount;
+    if (rBits >= bitCount) {
+        const std::uint32_t n = wordCount;
+        for (std::uint32_t k = 0; k < n; ++k) w[k] = op(w[k], x[k]);
+        return;
+    }
+    if (rBits == 0) return;
+    const std::uint32_t n = (rBits + 31) / 32;
+    const std::uint32_t mask = ~std::uint32_t{0} >> (-rBits & 31u);
+    const std::uint32_t before = w[n - 1];
+    for (std::uint32_t k = 0; k < n; ++k) w[k] = op(w[k], x[k]);
+    w[n - 1] = (before & ~mask) | (w[n - 1] & mask);
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator&=(const ZELMAR_FLAGROW& r) noexcept {
+    if (!isShort()) return andLong(r);
+    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a & b; });
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator|=(const ZELMAR_FLAGROW& r) noexcept {
+    if (!isShort()) return orLong(r);
+    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a | b; });
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
+    if (!isShort()) return xorLong(r);
+    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a ^ b; });
+    return *this;
+}
+
+// The shifts by a funnel of each word pair taken as one 64-bit word, so that a move by whole
+// words needs no case of its own, and the vacated words come out of the same loop: a loop of
+// zeros alone would become a call of memset. The last word is masked first so that its storage
+// bits never reach a meaningful bit; towards bit 0 the words are written in ascending order,
+// away from it in descending order, each read before it is overwritten. n is 1 .. razmer() - 1.
+inline void ZELMAR_FLAGROW::shiftDownShort(std::uint32_t n) noexcept {
+    std::uint32_t* const w = words;
+    const std::uint32_t count = wordCount;
+    const std::uint32_t k = n >> 5;
+    const std::uint32_t b = n & 31;
+    w[count - 1] &= lastMask();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint64_t low = i + k < count ? w[i + k] : 0;
+        const std::uint64_t high = i + k + 1 < count ? w[i + k + 1] : 0;
+        w[i] = static_cast<std::uint32_t>((high << 32 | low) >> b);
+    }
+}
+
+inline void ZELMAR_FLAGROW::shiftUpShort(std::uint32_t n) noexcept {
+    std::uint32_t* const w = words;
+    const std::uint32_t k = n >> 5;
+    const std::uint32_t b = n & 31;
+    for (std::uint32_t i = wordCount; i-- > 0;) {
+        const std::uint64_t high = i >= k ? w[i - k] : 0;
+        const std::uint64_t low = i >= k + 1 ? w[i - k - 1] : 0;
+        w[i] = static_cast<std::uint32_t>((high << 32 | low) << b >> 32);
+    }
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator<<=(std::uint32_t n) noexcept {
+    if (!isShort(kFewWords) || n == 0 || n >= bitCount) return shiftDownLong(n);
+    shiftDownShort(n);
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator>>=(std::uint32_t n) noexcept {
+    if (!isShort(kFewWords) || n == 0 || n >= bitCount) return shiftUpLong(n);
+    shiftUpShort(n);
+    return *this;
+}
+
+// j past the end means the last bit, as for every range; a range that would throw is left to the
+// members out of line, where the checks of every range stand.
+inline bool ZELMAR_FLAGROW::shortRange(std::uint32_t i, std::uint32_t j,
+                                       std::uint32_t& end) const noexcept {
+    end = j < bitCount ? j + 1 : bitCount;
+    return isShort() && i < end;
+}
+
+// Bits first .. end - 1, first < end. A few words go in one loop with the masks in it: a loop
+// of whole words alone would become a call of memset, which pays only on longer runs.
+template <class Op>
+inline void ZELMAR_FLAGROW::rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept {
+    constexpr std::uint32_t kAll = ~std::uint32_t{0};
+    std::uint32_t* const w = words;
+    const std::uint32_t fw = first >> 5;
+    const std::uint32_t lw = (end - 1) >> 5;
+    const std::uint32_t head = kAll << (first & 31);
+    const std::uint32_t tail = kAll >> (-end & 31u);
+    if (lw - fw < kFewWords) {
+        for (std::uint32_t k = fw; k <= lw; ++k)
+            w[k] = op(w[k], (k == fw ? head : kAll) & (k == lw ? tail : kAll));
+        return;
+    }
+    w[fw] = op(w[fw], head);
+    for (std::uint32_t k = fw + 1; k < lw; ++k) w[k] = op(w[k], kAll);
+    w[lw] = op(w[lw], tail);
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i, std::uint32_t j) {
+    std::uint32_t end = 0;
+    if (!shortRange(i, j, end)) return vklLong(i, j);
+    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a | m; });
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i, std::uint32_t j) {
+    std::uint32_t end = 0;
+    if (!shortRange(i, j, end)) return otklLong(i, j);
+    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a & ~m; });
+    return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) {
+    std::uint32_t end = 0;
+    if (!shortRange(i, j, end)) return invertLong(i, j);
+    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a ^ m; });
+    return *this;
 }
 
 // Inline so that a loop of push_back keeps its counters in registers: one compare, one word

@@ -1,7 +1,9 @@
-// Who runs which rows. boost's rows are left out of a build without boost.
+// Who runs which rows. boost's rows are left out of a build without boost; std::bitset runs only
+// at the sizes it is compiled for (atFixedSize).
 #ifndef ZELMAR_FLAGROW_BENCH_CONTENDERS_H
 #define ZELMAR_FLAGROW_BENCH_CONTENDERS_H
 
+#include "contender_bitset.h"
 #include "contender_ours.h"
 #include "contender_raw.h"
 #include "contender_vbool.h"

@@ -7,18 +7,18 @@ namespace bench {
 namespace {
 
 template <class C>
-void growth(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
+void growth(Size size) {
+    const std::uint32_t n = size.bits;
 
     addGrowthRow(
-        "plus", C::name, lg, n + 64, randomSetup<C>(n), [] { return std::monostate{}; },
+        "plus", C::name, size, n + 64, randomSetup<C>(n), [] { return std::monostate{}; },
         [](auto& v, std::monostate) { C::growOnes(v, 64); });
     addGrowthRow(
-        "append", C::name, lg, n + n / 2, randomSetup<C>(n),
+        "append", C::name, size, n + n / 2, randomSetup<C>(n),
         [n] { return typename C::Tail(C::tail(randomVec<C>(n / 2, kSeedB))); },
         [](auto& v, const auto& tail) { C::append(v, tail); });
 
-    addRow("copy", C::name, lg, n / 8.0, randomSetup<C>(n), [](const auto& v) {
+    addRow("copy", C::name, size, n / 8.0, randomSetup<C>(n), [](const auto& v) {
         const typename C::Vec copy(v);
         touch(&copy);
     });
@@ -29,7 +29,7 @@ void growth(unsigned lg) {
         void report(benchmark::State& state) const { watch.report(state); }
     };
     addRow(
-        "nado", C::name, lg, n / 8.0,
+        "nado", C::name, size, n / 8.0,
         [n] {
             return Sized{randomVec<C>(n, kSeedA), PeakWatch(n / 8.0)};
         },
@@ -38,8 +38,8 @@ void growth(unsigned lg) {
 
 }  // namespace
 
-void registerGrowth(unsigned lg) {
-    Everyone::each([lg]<class C>() { growth<C>(lg); });
+void registerGrowth(Size size) {
+    Everyone::each([size]<class C>() { growth<C>(size); });
 }
 
 }  // namespace bench

@@ -8,10 +8,10 @@ namespace {
 
 /// a op= b, b of `rightBits` bits.
 template <class C, Logic op>
-void combining(unsigned lg, std::uint32_t rightBits, const char* suffix) {
-    const std::uint32_t n = bitsOf(lg);
+void combining(Size size, std::uint32_t rightBits, const char* suffix) {
+    const std::uint32_t n = size.bits;
     addRow(
-        std::string(logicName(op)) + suffix, C::name, lg, rightBits / 8.0,
+        std::string(logicName(op)) + suffix, C::name, size, rightBits / 8.0,
         [n, rightBits] {
             return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(rightBits, kSeedB)};
         },
@@ -19,16 +19,16 @@ void combining(unsigned lg, std::uint32_t rightBits, const char* suffix) {
 }
 
 template <class C>
-void allCombinations(unsigned lg, std::uint32_t rightBits, const char* suffix) {
-    combining<C, Logic::And>(lg, rightBits, suffix);
-    combining<C, Logic::Or>(lg, rightBits, suffix);
-    combining<C, Logic::Xor>(lg, rightBits, suffix);
+void allCombinations(Size size, std::uint32_t rightBits, const char* suffix) {
+    combining<C, Logic::And>(size, rightBits, suffix);
+    combining<C, Logic::Or>(size, rightBits, suffix);
+    combining<C, Logic::Xor>(size, rightBits, suffix);
 }
 
 template <class C>
-void complement(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
-    addRow("not", C::name, lg, n / 8.0, randomSetup<C>(n), [](const auto& v) {
+void complement(Size size) {
+    const std::uint32_t n = size.bits;
+    addRow("not", C::name, size, n / 8.0, randomSetup<C>(n), [](const auto& v) {
         const auto flipped = C::complement(v);
         touch(&flipped);
     });
@@ -36,11 +36,12 @@ void complement(unsigned lg) {
 
 }  // namespace
 
-void registerLogic(unsigned lg) {
-    WordWise::each([lg]<class C>() { allCombinations<C>(lg, bitsOf(lg), ""); });
+void registerLogic(Size size) {
+    WordWise::each([size]<class C>() { allCombinations<C>(size, size.bits, ""); });
+    atFixedSize(size, [size]<class C>() { allCombinations<C>(size, size.bits, ""); });
     // A right operand that ends inside a word, halfway: only its own bits may change.
-    OursAndRaw::each([lg]<class C>() { allCombinations<C>(lg, bitsOf(lg) / 2 + 5, "_short"); });
-    Everyone::each([lg]<class C>() { complement<C>(lg); });
+    OursAndRaw::each([size]<class C>() { allCombinations<C>(size, size.bits / 2 + 5, "_short"); });
+    Everyone::each([size]<class C>() { complement<C>(size); });
 }
 
 }  // namespace bench

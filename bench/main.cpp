@@ -88,17 +88,17 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
 
-    for (const unsigned lg : bench::kLogSizes) {
-        bench::registerQueries(lg);
-        bench::registerLogic(lg);
-        bench::registerShifts(lg);
-        bench::registerRanges(lg);
-        bench::registerText(lg);
-        bench::registerWords(lg);
-        bench::registerGrowth(lg);
-        bench::registerSingleBits(lg);
-        bench::registerSearches(lg);
-        bench::registerPushAndFiles(lg);
+    for (const bench::Size size : bench::kSizes) {
+        bench::registerQueries(size);
+        bench::registerLogic(size);
+        bench::registerShifts(size);
+        bench::registerRanges(size);
+        bench::registerText(size);
+        bench::registerWords(size);
+        bench::registerGrowth(size);
+        bench::registerSingleBits(size);
+        bench::registerSearches(size);
+        bench::registerPushAndFiles(size);
     }
     benchmark::AddCustomContext("isa", detail::kernels().name);
     benchmark::RunSpecifiedBenchmarks();

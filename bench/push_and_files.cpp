@@ -44,9 +44,9 @@ bool holdsPushedBits(const Vec& v, std::uint32_t n) {
 }
 
 template <class C>
-void pushBackRow(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
-    addRun("push_back", C::name, lg, [n](benchmark::State& state) {
+void pushBackRow(Size size) {
+    const std::uint32_t n = size.bits;
+    addRun("push_back", C::name, size, [n](benchmark::State& state) {
         require(holdsPushedBits(pushed<typename C::Vec>(n), n), "push_back");
         for (auto _ : state) {
             auto v = pushed<typename C::Vec>(n);
@@ -67,14 +67,14 @@ struct FixedBuffer : std::streambuf {
     bool full() const { return pptr() == bytes.data() + bytes.size(); }
 };
 
-void filesRows(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
+void filesRows(Size size) {
+    const std::uint32_t n = size.bits;
     const std::size_t bytes = n / 8;  // n is a power of two, whole words
-    addRun("save", "ours", lg, [n, bytes, lg](benchmark::State& state) {
+    addRun("save", "ours", size, [n, bytes, size](benchmark::State& state) {
         const Ours::Vec v = randomVec<Ours>(n, kSeedA);
         FixedBuffer buffer(bytes + 16);
         std::ostream out(&buffer);
-        settlePages(lg);
+        settlePages(size);
         for (auto _ : state) {
             buffer.rewind();
             v.save(out);
@@ -83,14 +83,14 @@ void filesRows(unsigned lg) {
         require(out.good() && buffer.full(), "save");
         state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
     });
-    addRun("load", "ours", lg, [n, bytes, lg](benchmark::State& state) {
+    addRun("load", "ours", size, [n, bytes, size](benchmark::State& state) {
         const Ours::Vec original = randomVec<Ours>(n, kSeedA);
         FixedBuffer buffer(bytes + 16);
         std::ostream out(&buffer);
         original.save(out);
         std::istream in(&buffer);
         Ours::Vec v;
-        settlePages(lg);
+        settlePages(size);
         for (auto _ : state) {
             buffer.rewind();
             v.load(in);
@@ -103,10 +103,10 @@ void filesRows(unsigned lg) {
 
 }  // namespace
 
-void registerPushAndFiles(unsigned lg) {
-    // A push_back loop of 2^30 bits runs for seconds: the two smaller sizes tell its speed.
-    if (lg < 30) Pushers::each([lg]<class C>() { pushBackRow<C>(lg); });
-    if (lg >= 20) filesRows(lg);
+void registerPushAndFiles(Size size) {
+    // A push_back loop of 2^30 bits runs for seconds: the smaller sizes tell its speed.
+    if (size.bits < kLargest.bits) Pushers::each([size]<class C>() { pushBackRow<C>(size); });
+    if (size.bits >= (1u << 20)) filesRows(size);
 }
 
 }  // namespace bench

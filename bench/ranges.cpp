@@ -5,26 +5,26 @@ namespace bench {
 namespace {
 
 template <class C>
-void fills(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
-    addRow("set_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
+void fills(Size size) {
+    const std::uint32_t n = size.bits;
+    addRow("set_range", C::name, size, rangeBits(n) / 8.0, randomSetup<C>(n),
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), true); }));
-    addRow("clear_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
+    addRow("clear_range", C::name, size, rangeBits(n) / 8.0, randomSetup<C>(n),
            changing([n](auto& v) { C::fillRange(v, kFrom, rangeTo(n), false); }));
 }
 
 template <class C>
-void flips(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
-    addRow("flip_range", C::name, lg, rangeBits(n) / 8.0, randomSetup<C>(n),
+void flips(Size size) {
+    const std::uint32_t n = size.bits;
+    addRow("flip_range", C::name, size, rangeBits(n) / 8.0, randomSetup<C>(n),
            changing([n](auto& v) { C::flipRange(v, kFrom, rangeTo(n)); }));
 }
 
 }  // namespace
 
-void registerRanges(unsigned lg) {
-    Everyone::each([lg]<class C>() { fills<C>(lg); });
-    WordWise::each([lg]<class C>() { flips<C>(lg); });
+void registerRanges(Size size) {
+    Everyone::each([size]<class C>() { fills<C>(size); });
+    WordWise::each([size]<class C>() { flips<C>(size); });
 }
 
 }  // namespace bench

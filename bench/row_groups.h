@@ -2,28 +2,30 @@
 #ifndef ZELMAR_FLAGROW_BENCH_ROW_GROUPS_H
 #define ZELMAR_FLAGROW_BENCH_ROW_GROUPS_H
 
+#include "rows.h"
+
 namespace bench {
 
 /// count, any, any_range, eq.
-void registerQueries(unsigned lg);
+void registerQueries(Size size);
 /// and, or, xor on equal sizes and on a shorter right operand; not.
-void registerLogic(unsigned lg);
+void registerLogic(Size size);
 /// shl and shr by 1, 32, 33 and half the size.
-void registerShifts(unsigned lg);
+void registerShifts(Size size);
 /// set_range, clear_range, flip_range.
-void registerRanges(unsigned lg);
+void registerRanges(Size size);
 /// to_text, from_text.
-void registerText(unsigned lg);
+void registerText(Size size);
 /// to_words, from_words, their ranges, and from_words_grow.
-void registerWords(unsigned lg);
+void registerWords(Size size);
 /// plus, append, copy, nado.
-void registerGrowth(unsigned lg);
+void registerGrowth(Size size);
 /// set_bit and test_bit loops, sequential and random.
-void registerSingleBits(unsigned lg);
+void registerSingleBits(Size size);
 /// find_next, find_prev, find_next_unset, count_range, intersects, is_subset_of, subtract.
-void registerSearches(unsigned lg);
+void registerSearches(Size size);
 /// push_back loops beside the peers; save and load of the binary form.
-void registerPushAndFiles(unsigned lg);
+void registerPushAndFiles(Size size);
 
 }  // namespace bench
 

@@ -54,10 +54,10 @@ void require(bool done, const char* what) {
     std::abort();
 }
 
-void settlePages(unsigned lg) {
-    if (lg != kLogSizes[std::size(kLogSizes) - 1]) return;
+void settlePages(Size size) {
+    if (size.bits != kLargest.bits) return;
     // Two arrays of the size, as an operation with a result holds.
-    const std::size_t bytes = std::size_t{2} << lg >> 3;
+    const std::size_t bytes = std::size_t{size.bits} * 2 / 8;
     const auto pages = std::make_unique_for_overwrite<char[]>(bytes);
     Quandrelissa::detail::adviseLargePages(pages.get(), bytes);
     std::memset(pages.get(), 0, bytes);
@@ -65,10 +65,10 @@ void settlePages(unsigned lg) {
 }
 
 benchmark::internal::Benchmark* addRun(const std::string& operation, const char* contender,
-                                       unsigned lg, std::function<void(benchmark::State&)> run) {
-    const std::string name = operation + '/' + contender + '/' + std::to_string(lg);
+                                       Size size, std::function<void(benchmark::State&)> run) {
+    const std::string name = operation + '/' + contender + '/' + size.label;
     auto* row = benchmark::RegisterBenchmark(name.c_str(), std::move(run));
-    if (lg == kLogSizes[std::size(kLogSizes) - 1]) row->MinTime(kLargeMinTime);
+    if (size.bits == kLargest.bits) row->MinTime(kLargeMinTime);
     return row;
 }
 

@@ -1,5 +1,5 @@
 // What every row shares: the sizes, the row names, the inputs and the registration helpers.
-// A row is named operation/contender/log2(bits), so that a script can pair the contenders.
+// A row is named operation/contender/size, so that a script can pair the contenders.
 #ifndef ZELMAR_FLAGROW_BENCH_ROWS_H
 #define ZELMAR_FLAGROW_BENCH_ROWS_H
 
@@ -21,10 +21,23 @@
 
 namespace bench {
 
-/// log2 of the sizes: one in the first-level cache, one in the second, one far beyond the last.
-inline constexpr unsigned kLogSizes[] = {14, 20, 30};
+/// One size of the rows, and how their names spell it.
+struct Size {
+    std::uint32_t bits;
+    /// The bits themselves below 2^14; from there on, where every size is a power of two, their
+    /// log2.
+    const char* label;
+};
 
-inline std::uint32_t bitsOf(unsigned lg) { return std::uint32_t{1} << lg; }
+/// Smallest first: short vectors, where the fixed cost of a call dominates, two of them no
+/// multiple of a word; then one in the first-level cache, one in the second, one far beyond the
+/// last.
+inline constexpr Size kSizes[] = {{64, "64"},       {100, "100"},     {128, "128"},
+                                  {256, "256"},     {1000, "1000"},   {1024, "1024"},
+                                  {1u << 14, "14"}, {1u << 20, "20"}, {1u << 30, "30"}};
+/// The first this many sizes are those std::bitset is compiled for.
+inline constexpr std::size_t kFixedSizes = 7;
+inline constexpr Size kLargest = kSizes[std::size(kSizes) - 1];
 
 /// The range rows work on [kFrom, n - 7], misaligned at both ends on purpose.
 inline constexpr std::uint32_t kFrom = 5;
@@ -45,17 +58,17 @@ std::vector<std::uint32_t> randomIndexes(std::size_t count, std::uint32_t bits);
 /// Stops the program when a contender did not do the work a row asked for.
 void require(bool done, const char* what);
 
-/// Registers `run` as the row operation/contender/lg. Rows of the largest size run for at least
+/// Registers `run` as the row operation/contender/size. Rows of the largest size run for at least
 /// kLargeMinTime seconds whatever the command line says (the harness then appends
 /// /min_time:0.300 to their names): their first calls meet pages the system has not handed out
 /// yet, and the harness drops those calls only when it has to run more of them.
 benchmark::internal::Benchmark* addRun(const std::string& operation, const char* contender,
-                                       unsigned lg, std::function<void(benchmark::State&)> run);
+                                       Size size, std::function<void(benchmark::State&)> run);
 inline constexpr double kLargeMinTime = 0.3;
 
 /// At the largest size, makes the system gather large pages before the clock starts: the first
 /// array that asks for them otherwise pays for the gathering, several times its own copy time.
-void settlePages(unsigned lg);
+void settlePages(Size size);
 
 /// The random words of randomWords(bits, seed) as an array of `Word`.
 template <class Word>
@@ -132,11 +145,11 @@ void finish(benchmark::State& state, double bytesPerIteration, const Fixture& fi
 
 /// A row whose fixture, made by `setup` outside the clock, `body` works on once an iteration.
 template <class Setup, class Body>
-void addRow(const std::string& operation, const char* contender, unsigned lg, double bytes,
+void addRow(const std::string& operation, const char* contender, Size size, double bytes,
             Setup setup, Body body) {
-    addRun(operation, contender, lg, [=](benchmark::State& state) {
+    addRun(operation, contender, size, [=](benchmark::State& state) {
         auto fixture = setup();
-        settlePages(lg);
+        settlePages(size);
         for (auto _ : state) body(fixture);
         finish(state, bytes, fixture);
     });
@@ -156,15 +169,15 @@ struct Growing {
 /// A row for `grow(vector, operand)`, which leaves the vector `resultBits` long. Fresh copies are
 /// made with the clock stopped, a batch at a time so that stopping it stays cheap.
 template <class MakeVec, class MakeOperand, class Grow>
-void addGrowthRow(const std::string& operation, const char* contender, unsigned lg,
+void addGrowthRow(const std::string& operation, const char* contender, Size size,
                   std::size_t resultBits, MakeVec makeVec, MakeOperand makeOperand, Grow grow) {
     using Fixture = Growing<decltype(makeVec()), decltype(makeOperand())>;
     const std::size_t batch = std::max<std::size_t>(1, (std::size_t{1} << 22) / resultBits);
     const double bytes = static_cast<double>(resultBits) / 8;
-    addRun(operation, contender, lg, [=](benchmark::State& state) {
+    addRun(operation, contender, size, [=](benchmark::State& state) {
         auto pristine = makeVec();
         Fixture f{pristine, makeOperand(), std::vector(batch, pristine), PeakWatch(bytes)};
-        settlePages(lg);
+        settlePages(size);
         while (state.KeepRunningBatch(static_cast<benchmark::IterationCount>(batch))) {
             state.PauseTiming();
             for (auto& v : f.fresh) v = decltype(pristine)(f.pristine);

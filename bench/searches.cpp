@@ -39,15 +39,16 @@ std::uint64_t setBitsIn(std::uint32_t bits, std::uint32_t from, std::uint32_t to
 }
 
 template <class C>
-void peerRows(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
+void peerRows(Size size) {
+    const std::uint32_t n = size.bits;
     const auto lastOnly = [n] {
         auto v = C::zeros(n);
         C::setBit(v, n - 1);
         return v;
     };
     const auto findNext = [](const auto& v) { return C::findNext(v, 0); };
-    addRow("find_next", C::name, lg, n / 8.0, checked(lastOnly, findNext, n - 1), asking(findNext));
+    addRow("find_next", C::name, size, n / 8.0, checked(lastOnly, findNext, n - 1),
+           asking(findNext));
 
     // b is a's complement, so that nothing is shared and the test reads to the end.
     const auto apart = [n] {
@@ -58,11 +59,12 @@ void peerRows(unsigned lg) {
     const auto twins = [n] { return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedA)}; };
     const auto intersects = [](const auto& ab) { return C::intersects(ab.first, ab.second); };
     const auto isSubset = [](const auto& ab) { return C::isSubset(ab.first, ab.second); };
-    addRow("intersects", C::name, lg, n / 4.0, checked(apart, intersects, false),
+    addRow("intersects", C::name, size, n / 4.0, checked(apart, intersects, false),
            asking(intersects));
-    addRow("is_subset_of", C::name, lg, n / 4.0, checked(twins, isSubset, true), asking(isSubset));
+    addRow("is_subset_of", C::name, size, n / 4.0, checked(twins, isSubset, true),
+           asking(isSubset));
     addRow(
-        "subtract", C::name, lg, n / 4.0,
+        "subtract", C::name, size, n / 4.0,
         [n] {
             return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedB)};
         },
@@ -70,19 +72,19 @@ void peerRows(unsigned lg) {
 }
 
 // The searches and counts no peer has.
-void ourRows(unsigned lg) {
+void ourRows(Size size) {
     using Vec = Ours::Vec;
-    const std::uint32_t n = bitsOf(lg);
+    const std::uint32_t n = size.bits;
     const auto firstOnly = [n] { return Vec(n).vkl(0); };
     const auto findPrev = [n](const Vec& v) { return v.find_prev(n - 1); };
-    addRow("find_prev", Ours::name, lg, n / 8.0, checked(firstOnly, findPrev, std::uint32_t{0}),
+    addRow("find_prev", Ours::name, size, n / 8.0, checked(firstOnly, findPrev, std::uint32_t{0}),
            asking(findPrev));
     const auto lastClear = [n] { return Vec(n, 1).otkl(n - 1); };
     const auto findUnset = [](const Vec& v) { return v.find_next_unset(0); };
-    addRow("find_next_unset", Ours::name, lg, n / 8.0, checked(lastClear, findUnset, n - 1),
+    addRow("find_next_unset", Ours::name, size, n / 8.0, checked(lastClear, findUnset, n - 1),
            asking(findUnset));
     const auto countIn = [n](const Vec& v) { return v.schet(kFrom, rangeTo(n)); };
-    addRow("count_range", Ours::name, lg, rangeBits(n) / 8.0,
+    addRow("count_range", Ours::name, size, rangeBits(n) / 8.0,
            checked(randomSetup<Ours>(n), countIn,
                    static_cast<std::uint32_t>(setBitsIn(n, kFrom, rangeTo(n)))),
            asking(countIn));
@@ -90,9 +92,9 @@ void ourRows(unsigned lg) {
 
 }  // namespace
 
-void registerSearches(unsigned lg) {
-    Searching::each([lg]<class C>() { peerRows<C>(lg); });
-    ourRows(lg);
+void registerSearches(Size size) {
+    Searching::each([size]<class C>() { peerRows<C>(size); });
+    ourRows(size);
 }
 
 }  // namespace bench

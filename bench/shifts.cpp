@@ -6,22 +6,23 @@ namespace {
 
 /// shl moves bits towards bit 0 (our <<=, boost's >>=), shr away from it.
 template <class C>
-void shifts(unsigned lg) {
-    const std::uint32_t n = bitsOf(lg);
+void shifts(Size size) {
+    const std::uint32_t n = size.bits;
     const std::pair<const char*, std::uint32_t> counts[] = {
         {"1", 1}, {"32", 32}, {"33", 33}, {"half", n / 2}};
     for (const auto& [label, count] : counts) {
-        addRow(std::string("shl") + label, C::name, lg, n / 8.0, randomSetup<C>(n),
+        addRow(std::string("shl") + label, C::name, size, n / 8.0, randomSetup<C>(n),
                changing([k = count](auto& v) { C::shiftDown(v, k); }));
-        addRow(std::string("shr") + label, C::name, lg, n / 8.0, randomSetup<C>(n),
+        addRow(std::string("shr") + label, C::name, size, n / 8.0, randomSetup<C>(n),
                changing([k = count](auto& v) { C::shiftUp(v, k); }));
     }
 }
 
 }  // namespace
 
-void registerShifts(unsigned lg) {
-    WordWise::each([lg]<class C>() { shifts<C>(lg); });
+void registerShifts(Size size) {
+    WordWise::each([size]<class C>() { shifts<C>(size); });
+    atFixedSize(size, [size]<class C>() { shifts<C>(size); });
 }
 
 }  // namespace bench

@@ -9,20 +9,20 @@ namespace {
 /// Bytes counted are characters. The text is random, so a contender that writes or reads it
 /// highest bit first does the same work.
 template <class C>
-void text(unsigned lg) {
+void text(Size size) {
     struct Fixture {
         typename C::Vec v;
         std::string text;
     };
-    const std::uint32_t n = bitsOf(lg);
+    const std::uint32_t n = size.bits;
     addRow(
-        "to_text", C::name, lg, n,
+        "to_text", C::name, size, n,
         [n] {
             return Fixture{randomVec<C>(n, kSeedA), std::string(n + 1, '\0')};
         },
         changing([](Fixture& f) { C::toText(f.v, f.text); }));
     addRow(
-        "from_text", C::name, lg, n,
+        "from_text", C::name, size, n,
         [n] {
             return Fixture{C::zeros(n), randomText(n, kSeedA)};
         },
@@ -31,8 +31,8 @@ void text(unsigned lg) {
 
 }  // namespace
 
-void registerText(unsigned lg) {
-    Everyone::each([lg]<class C>() { text<C>(lg); });
+void registerText(Size size) {
+    Everyone::each([size]<class C>() { text<C>(size); });
 }
 
 }  // namespace bench

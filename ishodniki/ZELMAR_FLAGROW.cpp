@@ -230,17 +230,17 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::
 
 // ---- Ranges ------------------------------------------------------------------
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i, std::uint32_t j) {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::vklLong(std::uint32_t i, std::uint32_t j) {
     detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::set);
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i, std::uint32_t j) {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::otklLong(std::uint32_t i, std::uint32_t j) {
     detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::clear);
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::invertLong(std::uint32_t i, std::uint32_t j) {
     detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::flip);
     return *this;
 }
@@ -262,7 +262,7 @@ bool ZELMAR_FLAGROW::all(std::uint32_t i, std::uint32_t j) const {
 
 // ---- Whole-vector queries ------------------------------------------------------
 
-bool ZELMAR_FLAGROW::test() const {
+bool ZELMAR_FLAGROW::testLong() const {
     if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return anySet();
 }
@@ -272,7 +272,7 @@ bool ZELMAR_FLAGROW::anySet() const noexcept {
     return kernels().findNonZero(words, full) != full || detail::lastWord(words, bitCount) != 0;
 }
 
-std::uint32_t ZELMAR_FLAGROW::schet() const {
+std::uint32_t ZELMAR_FLAGROW::schetLong() const {
     if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return setCount();
 }
@@ -284,9 +284,9 @@ std::uint32_t ZELMAR_FLAGROW::setCount() const noexcept {
     return static_cast<std::uint32_t>(total);
 }
 
-bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
+bool ZELMAR_FLAGROW::equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     if (a.bitCount != b.bitCount) return false;
-    if (a.bitCount == 0) ZELMAR_FLAGROW::raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (a.bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return std::memcmp(a.words, b.words, (a.wordCount - std::size_t{1}) * sizeof(Word)) == 0 &&
            detail::lastWord(a.words, a.bitCount) == detail::lastWord(b.words, b.bitCount);
 }
@@ -466,7 +466,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::resize(std::uint32_t n, bool value) {
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::pop_back() {
     if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
-    --bitCount;
+    bitCount = bitCount - 1;
     wordCount = static_cast<std::uint32_t>(wordsFor(bitCount));
     return *this;
 }

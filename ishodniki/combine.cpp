@@ -45,17 +45,17 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert() noexcept {
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator&=(const ZELMAR_FLAGROW& r) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::andLong(const ZELMAR_FLAGROW& r) noexcept {
     combineInto(words, bitCount, r.words, r.bitCount, kernels().andWords);
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator|=(const ZELMAR_FLAGROW& r) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::orLong(const ZELMAR_FLAGROW& r) noexcept {
     combineInto(words, bitCount, r.words, r.bitCount, kernels().orWords);
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::xorLong(const ZELMAR_FLAGROW& r) noexcept {
     combineInto(words, bitCount, r.words, r.bitCount, kernels().xorWords);
     return *this;
 }

@@ -3,28 +3,12 @@
 #include <bit>
 #include <cstring>
 
+#include "ZELMAR_FLAGROW.h"
 #include "kernels.h"
 #include "word_loops.h"
 
 namespace Quandrelissa::detail {
 namespace {
-
-// std::popcount becomes a library call when the build may not assume the popcnt instruction;
-// the classic in-register sum keeps this path within a small factor of it.
-std::uint64_t popcount64(std::uint64_t x) noexcept {
-    x -= (x >> 1) & 0x5555555555555555u;
-    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return (x * 0x0101010101010101u) >> 56;
-}
-
-std::uint64_t popcount(const std::uint32_t* w, std::size_t n) noexcept {
-    std::uint64_t total = 0;
-    std::size_t i = 0;
-    for (; i + 2 <= n; i += 2) total += popcount64(w[i] | std::uint64_t{w[i + 1]} << 32);
-    if (i < n) total += popcount64(w[i]);
-    return total;
-}
 
 std::size_t findNonZero(const std::uint32_t* w, std::size_t n) noexcept {
     std::size_t i = 0;
@@ -94,7 +78,7 @@ void textToBits(const char* text, std::size_t n, std::uint32_t* out) noexcept {
 constinit const Kernels portableKernels = {
     .name = "portable",
     .needs = kCompiledFeatures,
-    .popcount = popcount,
+    .popcount = popcountWords,
     .findNonZero = findNonZero,
     .andWords = combineWords<AndOp>,
     .orWords = combineWords<OrOp>,

@@ -70,12 +70,12 @@ void shiftUp(Word* dst, const Word* src, std::uint32_t bits, std::uint32_t n) no
 
 }  // namespace
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator<<=(std::uint32_t n) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::shiftDownLong(std::uint32_t n) noexcept {
     if (bitCount != 0 && n != 0) shiftDown(words, words, bitCount, n);
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator>>=(std::uint32_t n) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::shiftUpLong(std::uint32_t n) noexcept {
     if (bitCount != 0 && n != 0) shiftUp(words, words, bitCount, n);
     return *this;
 }

@@ -53,6 +53,7 @@ std::uint32_t needOf(const ReferenceVector& v, std::uint32_t from, std::uint32_t
 }  // namespace
 
 std::uint32_t StepMaker::size() {
+    if (focus) return oneIn(4) ? below(*focus + 2) : *focus;
     switch (below(10)) {
         case 0:
             return 300 + below(400);

@@ -5,6 +5,7 @@
 #define ZELMAR_FLAGROW_TESTS_STEP_MAKER_H
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -15,7 +16,10 @@ namespace zf_test {
 
 class StepMaker {
 public:
-    explicit StepMaker(std::uint64_t seed) : rng(seed) {}
+    /// Sizes drawn from word and register edges, or with `around` mostly that size and a few
+    /// below it, so that a sequence keeps to vectors of about that length.
+    explicit StepMaker(std::uint64_t seed, std::optional<std::uint32_t> around = std::nullopt)
+        : rng(seed), focus(around) {}
 
     /// A step that builds vector k afresh with one of the constructors.
     Step build(std::size_t k);
@@ -48,6 +52,7 @@ private:
     Step growing(std::size_t k, const ReferenceVector& v);
 
     std::mt19937_64 rng;
+    std::optional<std::uint32_t> focus;
 };
 
 }  // namespace zf_test
