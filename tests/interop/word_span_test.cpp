@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "ZELMAR_FLAGROW.h"
-#include "garbage_tail.h"
+#include "poison.h"
 #include "raised.h"
 
 using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
 using zf_test::codeOf;
+using zf_test::withGarbageTail;
 using namespace std::string_view_literals;
 
 namespace {
