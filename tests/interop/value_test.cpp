@@ -13,7 +13,6 @@
 
 using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
-using zf_test::codeOf;
 using zf_test::withGarbageTail;
 using namespace std::string_view_literals;
 
@@ -112,7 +111,7 @@ TEST(BitsetNames, SingleBitFormsThrowCodeFourPastTheEnd) {
     ZELMAR_FLAGROW v(8);
     for (auto call : {+[](ZELMAR_FLAGROW& x) { x.set(8); }, +[](ZELMAR_FLAGROW& x) { x.reset(8); },
                       +[](ZELMAR_FLAGROW& x) { x.flip(8); }}) {
-        EXPECT_EQ(codeOf([&] { call(v); }), _ZELMAR_FLAGROW::kOutOfRange);
+        EXPECT_EQ(zf_test::codeOf([&] { call(v); }), _ZELMAR_FLAGROW::kOutOfRange);
     }
     EXPECT_TRUE(v.none());
 }

@@ -12,7 +12,6 @@
 
 using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
-using zf_test::codeOf;
 using zf_test::withGarbageTail;
 using namespace std::string_view_literals;
 
@@ -47,7 +46,7 @@ TEST(SpanExport, TooSmallSpanAnswersTheNeedAndWritesNothing) {
 TEST(SpanExport, BackwardRangeThrowsCodeFour) {
     const ZELMAR_FLAGROW v(40);
     std::array<std::uint32_t, 2> words{};
-    EXPECT_EQ(codeOf([&] { (void)v.expUL(words, 10, 5); }), _ZELMAR_FLAGROW::kOutOfRange);
+    EXPECT_EQ(zf_test::codeOf([&] { (void)v.expUL(words, 10, 5); }), _ZELMAR_FLAGROW::kOutOfRange);
 }
 
 TEST(SpanImport, FillsTheWholeVectorAtItsSize) {
