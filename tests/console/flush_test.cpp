@@ -4,12 +4,13 @@
 #include <console.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 #include <istream>
 #include <ostream>
-#include <sstream>
 #include <streambuf>
 #include <string>
+
+#include "read_file.h"
 
 namespace {
 
@@ -56,12 +57,9 @@ private:
 };
 
 TEST(Flush, EveryReadFindsTheQuestionAlreadyShown) {
-    std::ifstream file(std::string(ZF_TRANSCRIPTS) + "/full_run.in", std::ios::binary);
-    std::ostringstream input;
-    input << file.rdbuf();
-
     HeldOutput held;
-    WatchingInput watching(input.str(), held);
+    WatchingInput watching(zf_test::readFile(std::filesystem::path(ZF_TRANSCRIPTS) / "full_run.in"),
+                           held);
     std::istream in(&watching);
     std::ostream out(&held);
     runConsole(in, out);

@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
 
 #include <sys/wait.h>
 
-namespace {
+#include "read_file.h"
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+namespace {
 
 std::string dropLastNewline(std::string text) {
     if (!text.empty() && text.back() == '\n') text.pop_back();
@@ -27,7 +20,7 @@ std::string dropLastNewline(std::string text) {
 
 std::string expand(const std::filesystem::path& path, int depth) {
     if (depth > 8) throw std::runtime_error("includes nest too deep at " + path.string());
-    std::string text = dropLastNewline(readFile(path));
+    std::string text = dropLastNewline(zf_test::readFile(path));
     const std::string_view kOpen = "{{include ";
     for (std::size_t at = text.find(kOpen); at != std::string::npos; at = text.find(kOpen, at)) {
         const std::size_t end = text.find("}}", at);

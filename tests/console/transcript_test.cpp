@@ -3,27 +3,20 @@
 #include <console.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "read_file.h"
 #include "transcript.h"
 
 namespace {
 
 const std::filesystem::path kDir = ZF_TRANSCRIPTS;
 
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 class Transcript : public testing::TestWithParam<const char*> {};
 
 TEST_P(Transcript, RunInProcessMatches) {
-    std::istringstream in(readAll(kDir / (std::string(GetParam()) + ".in")));
+    std::istringstream in(zf_test::readFile(kDir / (std::string(GetParam()) + ".in")));
     std::ostringstream out;
     EXPECT_EQ(runConsole(in, out), 0);
     EXPECT_EQ(

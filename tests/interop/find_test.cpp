@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "ZELMAR_FLAGROW.h"
-#include "garbage_tail.h"
+#include "poison.h"
 
 using Quandrelissa::ZELMAR_FLAGROW;
+using zf_test::withGarbageTail;
 
 namespace {
 

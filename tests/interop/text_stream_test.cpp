@@ -5,9 +5,10 @@
 #include <string_view>
 
 #include "ZELMAR_FLAGROW.h"
-#include "garbage_tail.h"
+#include "poison.h"
 
 using Quandrelissa::ZELMAR_FLAGROW;
+using zf_test::withGarbageTail;
 using namespace std::string_view_literals;
 
 namespace {

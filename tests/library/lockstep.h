@@ -15,6 +15,7 @@
 #include "ZELMAR_FLAGROW.h"
 #include "compare.h"
 #include "concat.h"
+#include "raised.h"
 #include "reference_model.h"
 
 namespace zf_test {
@@ -89,11 +90,9 @@ private:
     template <class V>
     static std::pair<Observation, std::int32_t> run(
         const std::function<Observation(Vectors<V>&)>& action, Vectors<V>& vectors) {
-        try {
-            return {action(vectors), 0};
-        } catch (const Quandrelissa::_ZELMAR_FLAGROW& e) {
-            return {{}, e.code()};
-        }
+        Observation seen;
+        const std::int32_t code = codeOf([&] { seen = action(vectors); });
+        return {std::move(seen), code};
     }
 
     static std::string show(const Observation& o) {

@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "failing_new.h"
+#include "raised.h"
 
 namespace {
 
 using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
+using zf_test::codeOf;
 
 // What a vector holds, read bit by bit so that taking it never depends on the
 // members under test.
@@ -246,14 +248,9 @@ TEST_P(FaultInjection, GrowthKeepingTheBitsIsRefusedWithTheVectorUnchanged) {
 // check, not at the line where a failed allocation is reported.
 TEST(FaultInjectionOnce, TextTooLongNamesItsOwnCheck) {
     const auto lineOf = [](const auto& call) {
-        try {
-            call();
-        } catch (const _ZELMAR_FLAGROW& e) {
-            EXPECT_EQ(e.code(), _ZELMAR_FLAGROW::kNoMemory);
-            return e.line();
-        }
-        ADD_FAILURE() << "nothing was thrown";
-        return 0;
+        const _ZELMAR_FLAGROW e = zf_test::errorOf(call);
+        EXPECT_EQ(e.code(), _ZELMAR_FLAGROW::kNoMemory);
+        return e.line();
     };
     const char text[] = "0";
     // Only the length is looked at: it is refused before a character is read.
@@ -272,11 +269,7 @@ TEST(FaultInjectionOnce, PushBackOnFullStorageIsRefusedWithTheVectorUnchanged) {
     std::int32_t code = 0;
     {
         zf_fault::FailNth guard(0);
-        try {
-            v.push_back(true);
-        } catch (const _ZELMAR_FLAGROW& e) {
-            code = e.code();
-        }
+        code = codeOf([&] { v.push_back(true); });
         EXPECT_TRUE(zf_fault::fired());
     }
     EXPECT_EQ(code, _ZELMAR_FLAGROW::kNoMemory);
@@ -337,11 +330,7 @@ TEST(StreamFault, FailedTokenIsReadToItsEndAndTheStreamFails) {
         std::int32_t code = 0;
         {
             zf_fault::FailNth guard(n);
-            try {
-                in >> v;
-            } catch (const _ZELMAR_FLAGROW& e) {
-                code = e.code();
-            }
+            code = codeOf([&] { in >> v; });
             ASSERT_TRUE(zf_fault::fired());
         }
         EXPECT_EQ(code, _ZELMAR_FLAGROW::kNoMemory);

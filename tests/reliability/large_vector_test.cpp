@@ -7,25 +7,18 @@
 #include <array>
 #include <cstdint>
 
+#include "raised.h"
+
 namespace {
 
 using Quandrelissa::_ZELMAR_FLAGROW;
 using Quandrelissa::ZELMAR_FLAGROW;
+using zf_test::codeOf;
 
 constexpr std::uint32_t kMax = ZELMAR_FLAGROW::kMaxBits;
 constexpr std::uint32_t kLast = kMax - 1;
 constexpr std::uint32_t kToEnd = ZELMAR_FLAGROW::kToEnd;
 constexpr std::uint32_t kWords = 134217728;
-
-template <class Op>
-std::int32_t codeOf(Op&& op) {
-    try {
-        op();
-    } catch (const _ZELMAR_FLAGROW& e) {
-        return e.code();
-    }
-    return 0;
-}
 
 TEST(LargestVector, ReachesItsLastBitAndNoFurther) {
     ZELMAR_FLAGROW v(kMax);

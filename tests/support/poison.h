@@ -1,10 +1,11 @@
 // Garbage in the storage bits past the size, which carry no meaning and which no reader may let
 // through. The model has no such bits worth writing, so the same call leaves it alone and one
-// generic step can poison both.
+// generic step can poison both; a test that needs only the class starts from withGarbageTail().
 #ifndef ZELMAR_FLAGROW_TESTS_POISON_H
 #define ZELMAR_FLAGROW_TESTS_POISON_H
 
 #include <cstdint>
+#include <string_view>
 
 #include "ZELMAR_FLAGROW.h"
 #include "compare.h"
@@ -24,6 +25,14 @@ inline void poisonTail(Quandrelissa::ZELMAR_FLAGROW& v, std::uint32_t garbage) {
 
 /// Nothing: the model never reads its spare bits.
 inline void poisonTail(ReferenceVector&, std::uint32_t) {}
+
+/// The bits written in `text` ('0' clear, anything else set, bit 0 first), every storage bit
+/// past them set.
+inline Quandrelissa::ZELMAR_FLAGROW withGarbageTail(std::string_view text) {
+    Quandrelissa::ZELMAR_FLAGROW v(text);
+    poisonTail(v, 0xFFFFFFFFu);
+    return v;
+}
 
 }  // namespace zf_test
 
