@@ -525,6 +525,8 @@ private:
     ZELMAR_FLAGROW& otklLong(std::uint32_t i, std::uint32_t j);
     ZELMAR_FLAGROW& invertLong(std::uint32_t i, std::uint32_t j);
     static bool equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
+    std::uint32_t expULLong(std::uint32_t* buffer, std::uint32_t count, std::uint32_t from,
+                            std::uint32_t to) const;
     /// Frees the words and leaves the vector empty, as the destructor does.
     void release() noexcept;
     /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.
@@ -769,6 +771,33 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) 
     if (!shortRange(i, j, end)) return invertLong(i, j);
     rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a ^ m; });
     return *this;
+}
+
+// The whole of a short vector into a buffer that takes it: the words, the last one masked, and
+// zeros after them. Any range, an empty vector and a buffer too small go out of line.
+inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count,
+                                           std::uint32_t from, std::uint32_t to) const {
+    const std::uint32_t n = wordCount;
+    if ((from & to) != kToEnd || !isShort() || buffer == nullptr || count < n)
+        return expULLong(buffer, count, from, to);
+    const std::uint32_t* const w = words;
+    for (std::uint32_t k = 0; k + 1 < n; ++k) buffer[k] = w[k];
+    buffer[n - 1] = w[n - 1] & lastMask();
+    for (std::uint32_t k = n; k < count; ++k) buffer[k] = 0;
+    return 0;
+}
+
+// The buffer over the whole of a short vector, the storage bits of its last word kept. A buffer
+// that overlaps the storage starts within it, so the ascending loop reads every word before it
+// writes over it, as the contract's "read as it was before the call" needs.
+inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
+    const std::uint32_t n = wordCount;
+    if (!isShort() || buffer == nullptr || count < n) return impUL(0, kToEnd, buffer, count);
+    std::uint32_t* const w = words;
+    for (std::uint32_t k = 0; k + 1 < n; ++k) w[k] = buffer[k];
+    const std::uint32_t mask = lastMask();
+    w[n - 1] = (w[n - 1] & ~mask) | (buffer[n - 1] & mask);
+    return 0;
 }
 
 // Inline so that a loop of push_back keeps its counters in registers: one compare, one word

@@ -348,8 +348,8 @@ std::uint32_t ZELMAR_FLAGROW::expStr(char* buffer, std::uint32_t size) const {
 
 // ---- Word-array form ---------------------------------------------------------------
 
-std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count, std::uint32_t from,
-                                    std::uint32_t to) const {
+std::uint32_t ZELMAR_FLAGROW::expULLong(std::uint32_t* buffer, std::uint32_t count,
+                                        std::uint32_t from, std::uint32_t to) const {
     if (from == kToEnd && to == kToEnd) from = 0;
     if (bitCount == 0) {
         // Only the whole (empty) vector can be asked for: there is no last bit to cut at.
@@ -367,9 +367,9 @@ std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count, 
     return 0;
 }
 
-std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
-    return impUL(0, kToEnd, buffer, count);
-}
+// impUL(buffer, count), the whole vector, stands in the public header: it does a short vector
+// there, in a loop with no call, and leaves every other vector, a buffer too small or null and
+// so every call that throws, to the member below, impUL(0, -1, buffer, count).
 
 std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
                                     const std::uint32_t* buffer, std::uint32_t count) {

@@ -487,13 +487,22 @@ Step StepMaker::ownWordImport(std::size_t k, const Vectors<ReferenceVector>& mod
     const std::uint32_t n = 1 + below(held);
     const std::uint32_t to = from > kLargest ? from : from + n - 1;
     const bool span = oneIn(2);
-    return makeStep(concat(name(k), ".impUL(", std::to_string(from), ", ", std::to_string(to), ", ",
-                           name(l), ".data() + ", std::to_string(skip), span ? ", span)" : ")"),
+    // The whole-vector form too, which a short vector takes in a loop of its own: over its own
+    // words when l is k and skip is 0, else another vector's. Only where those bits cover k.
+    const bool whole = oneIn(4) && model[k].razmer() <= held;
+    const std::string range =
+        whole ? "" : concat(std::to_string(from), ", ", std::to_string(to), ", ");
+    return makeStep(concat(name(k), ".impUL(", range, name(l), ".data() + ", std::to_string(skip),
+                           span ? ", span)" : ")"),
                     [=](auto& vs) {
                         const std::uint32_t* p = vs[l].data() + skip;
                         const std::uint32_t count = vs[l].razmerUL() - skip;
-                        return observe(span ? vs[k].impUL(from, to, std::span(p, count))
-                                            : vs[k].impUL(from, to, p, count));
+                        auto& x = vs[k];
+                        if (span) {
+                            const auto s = std::span(p, count);
+                            return observe(whole ? x.impUL(s) : x.impUL(from, to, s));
+                        }
+                        return observe(whole ? x.impUL(p, count) : x.impUL(from, to, p, count));
                     });
 }
 
