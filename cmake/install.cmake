@@ -2,7 +2,6 @@
 # Every generated file finds the prefix from its own location, so the installed
 # tree can be moved or installed with `cmake --install --prefix` anywhere.
 include(CMakePackageConfigHelpers)
-include(${CMAKE_CURRENT_LIST_DIR}/gzip_file.cmake)
 
 set(ZELMAR_FLAGROW_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/zelmar_flagrow)
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The benchmark program still runs: every row at every size but the largest (the short ones, 2^14
 # and 2^20 bits), briefly, with each kernel family the machine runs, as the program itself lists
-# them. Nothing is measured here; the program
-# only has to finish without crashing or meeting a row whose contender did no work.
+# them. Nothing is measured here; the program only has to finish without crashing or meeting a
+# row whose contender did no work.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 

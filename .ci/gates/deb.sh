@@ -34,7 +34,9 @@ trap 'dpkg -P "$package" >/dev/null 2>&1 || true' EXIT
 dpkg -L "$package" >"$build/files"
 
 consumer=tests/package/consumer
-cmake -S "$consumer" -B "$build/find_package" -DCMAKE_BUILD_TYPE=Release -DEXPECTED_MAJOR=1 >/dev/null
+major=$(dpkg-deb -f "$deb" Version | cut -d. -f1)
+cmake -S "$consumer" -B "$build/find_package" -DCMAKE_BUILD_TYPE=Release \
+  -DEXPECTED_MAJOR="$major" >/dev/null
 cmake --build "$build/find_package" >/dev/null
 "$build/find_package/consumer"
 # shellcheck disable=SC2046  # pkg-config's flags are words
