@@ -1,9 +1,7 @@
 // Runs one step on either implementation and records everything it answered:
 // the code thrown, the value returned, the buffers written and any new vector.
-#ifndef ZF_FUZZ_APPLY_H
-#define ZF_FUZZ_APPLY_H
-
-#include <ZELMAR_FLAGROW.h>
+#ifndef ZELMAR_FLAGROW_TESTS_APPLY_H
+#define ZELMAR_FLAGROW_TESTS_APPLY_H
 
 #include <array>
 #include <cstdint>
@@ -16,9 +14,12 @@
 #include <utility>
 #include <vector>
 
+#include "ZELMAR_FLAGROW.h"
+#include "poison.h"
+#include "raised.h"
 #include "step.h"
 
-namespace zf_fuzz {
+namespace zf_test {
 
 struct Outcome {
     std::int32_t code = 0;  // 0: nothing was thrown
@@ -40,6 +41,16 @@ std::string describe(const V& v) {
 }
 
 namespace detail {
+
+// Words written past the count a call was given, where nothing may be written.
+inline constexpr std::size_t kGuardWords = 2;
+inline constexpr std::uint32_t kGuard = 0xCCCCCCCCu;
+
+// 1 when a member returned the vector it was called on, as chained calls expect.
+template <class V>
+std::uint64_t same(const V& returned, const V& self) {
+    return &returned == &self ? 1 : 0;
+}
 
 template <class V>
 void keep(Outcome& out, V& slot, V made) {
@@ -90,8 +101,20 @@ void readText(const Step& s, V& v, Outcome& out) {
     out.value = std::uint64_t{fail} | std::uint64_t{eof} << 1 | std::uint64_t{pos} << 2;
 }
 
+// The words of o from word n on (o is often t itself), and how many meaningful bits they hold.
+struct OwnWords {
+    std::span<const std::uint32_t> words;
+    std::uint32_t held = 0;
+};
+
 template <class V>
-void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
+OwnWords ownWords(const Step& s, const V& o) {
+    const std::uint32_t skip = o.razmerUL() == 0 ? 0 : s.n % o.razmerUL();
+    return {{o.data() + skip, std::size_t{o.razmerUL() - skip}}, o.razmer() - 32 * skip};
+}
+
+template <class V>
+void applyUnchecked(const Step& s, Slots<V>& v, Outcome& out) {
     V& t = v[s.target];
     V& o = v[s.source];
     const char* text = s.null ? nullptr : s.text.data();
@@ -115,47 +138,47 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
             keep(out, t, V(std::move(o)));
             break;
         case Kind::assign:
-            t = o;
+            out.value = same(t = o, t);
             break;
         case Kind::moveAssign:
             // A vector moved into itself is left in no state worth comparing.
-            if (&t != &o) t = std::move(o);
+            if (&t != &o) out.value = same(t = std::move(o), t);
             break;
         case Kind::nadoFill:
-            t.nado(s.n, s.fill);
+            out.value = same(t.nado(s.n, s.fill), t);
             break;
         case Kind::nadoPattern:
-            t.nado(s.n, text, s.start);
+            out.value = same(t.nado(s.n, text, s.start), t);
             break;
         case Kind::bitSet:
-            t.vkl(s.i);
+            out.value = same(t.vkl(s.i), t);
             break;
         case Kind::bitClear:
-            t.otkl(s.i);
+            out.value = same(t.otkl(s.i), t);
             break;
         case Kind::bitFlip:
-            t.invert(s.i);
+            out.value = same(t.invert(s.i), t);
             break;
         case Kind::bitTest:
             out.value = t.test(s.i);
             break;
         case Kind::allSet:
-            t.vkl();
+            out.value = same(t.vkl(), t);
             break;
         case Kind::allClear:
-            t.otkl();
+            out.value = same(t.otkl(), t);
             break;
         case Kind::allFlip:
-            t.invert();
+            out.value = same(t.invert(), t);
             break;
         case Kind::rangeSet:
-            t.vkl(s.i, s.j);
+            out.value = same(t.vkl(s.i, s.j), t);
             break;
         case Kind::rangeClear:
-            t.otkl(s.i, s.j);
+            out.value = same(t.otkl(s.i, s.j), t);
             break;
         case Kind::rangeFlip:
-            t.invert(s.i, s.j);
+            out.value = same(t.invert(s.i, s.j), t);
             break;
         case Kind::rangeTest:
             out.value = t.test(s.i, s.j);
@@ -173,46 +196,46 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
             t.impStr(text, s.start, s.count);
             break;
         case Kind::exportText: {
-            // Exactly as large as claimed, so a write past it is an overflow.
-            out.bytes.assign(s.count, '#');
+            // Guard bytes past the size claimed show a write past it, as the sanitizer would.
+            out.bytes.assign(std::size_t{s.count} + kGuardWords * 4, '#');
             out.value = t.expStr(s.null ? nullptr : out.bytes.data(), s.count);
             break;
         }
         case Kind::exportWords:
             out.words = s.words;
+            out.words.resize(s.words.size() + kGuardWords, kGuard);
             out.value = t.expUL(s.null ? nullptr : out.words.data(), s.count, s.i, s.j);
             break;
         case Kind::exportWordsSpan:
             out.words = s.words;
+            out.words.resize(s.words.size() + kGuardWords, kGuard);
             out.value = t.expUL(std::span<std::uint32_t>(out.words).first(s.count), s.i, s.j);
             break;
-        case Kind::importWords: {
+        case Kind::importWords:
+        case Kind::importWordsRange: {
             const std::uint32_t* w = s.null ? nullptr : s.words.data();
-            out.value = s.i % 2 == 0 ? t.impUL(w, s.count) : t.impUL(s.i, s.j, w, s.count);
+            out.value = s.whole ? t.impUL(w, s.count) : t.impUL(s.i, s.j, w, s.count);
             break;
         }
-        case Kind::importWordsRange:
-            out.value = t.impUL(s.i, s.j, s.null ? nullptr : s.words.data(), s.count);
-            break;
         case Kind::importWordsSpan: {
             const auto w = std::span<const std::uint32_t>(s.words).first(s.count);
-            out.value = s.fill == 0 ? t.impUL(w) : t.impUL(s.i, s.j, w);
+            out.value = s.whole ? t.impUL(w) : t.impUL(s.i, s.j, w);
             break;
         }
         case Kind::plus:
-            t.plus(s.n, s.fill);
+            out.value = same(t.plus(s.n, s.fill), t);
             break;
         case Kind::andAssign:
-            t &= o;
+            out.value = same(t &= o, t);
             break;
         case Kind::orAssign:
-            t |= o;
+            out.value = same(t |= o, t);
             break;
         case Kind::xorAssign:
-            t ^= o;
+            out.value = same(t ^= o, t);
             break;
         case Kind::concat:
-            t += o;
+            out.value = same(t += o, t);
             break;
         case Kind::complement:
             keep(out, t, ~o);
@@ -227,10 +250,10 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
             keep(out, t, t ^ o);
             break;
         case Kind::shiftDownAssign:
-            t <<= s.n;
+            out.value = same(t <<= s.n, t);
             break;
         case Kind::shiftUpAssign:
-            t >>= s.n;
+            out.value = same(t >>= s.n, t);
             break;
         case Kind::shiftDown:
             keep(out, t, o << s.n);
@@ -282,41 +305,74 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
             out.value = std::uint64_t{t.intersects(o)} | std::uint64_t{t.is_subset_of(o)} << 1;
             break;
         case Kind::differenceAssign:
-            t -= o;
+            out.value = same(t -= o, t);
             break;
         case Kind::difference:
             keep(out, t, t - o);
             break;
         case Kind::importOwnWords: {
-            // The words of o (t itself, when source is target) from word n on, the range cut
-            // to the bits they hold: the storage bits past the size carry no meaning.
-            const std::uint32_t skip = o.razmerUL() == 0 ? 0 : s.n % o.razmerUL();
-            const std::uint32_t held = o.razmer() - 32 * skip;
+            // The range cut to the bits the words hold: the storage bits past the size carry
+            // no meaning.
+            const auto [w, held] = ownWords(s, o);
             const std::uint32_t last = s.j == V::kToEnd ? t.razmer() - 1 : s.j;
             const std::uint32_t to =
                 held != 0 && last >= s.i && last - s.i >= held ? s.i + held - 1 : s.j;
-            const std::uint32_t* w = o.data() + skip;
-            const std::uint32_t count = o.razmerUL() - skip;
-            out.value =
-                s.fill == 0 ? t.impUL(s.i, to, std::span(w, count)) : t.impUL(s.i, to, w, count);
+            const auto count = static_cast<std::uint32_t>(w.size());
+            out.value = s.fill == 0 ? t.impUL(s.i, to, w) : t.impUL(s.i, to, w.data(), count);
             break;
         }
+        case Kind::importOwnWordsWhole: {
+            // Only where the words' meaningful bits cover the whole of t, for the same reason.
+            const auto [w, held] = ownWords(s, o);
+            if (t.razmer() > held) break;
+            const auto count = static_cast<std::uint32_t>(w.size());
+            out.value = s.fill == 0 ? t.impUL(w) : t.impUL(w.data(), count);
+            break;
+        }
+        case Kind::poisonSpareBits:
+            poisonTail(t, s.words.front());
+            break;
+        case Kind::bitsetNames:
+            switch (s.j % 6) {
+                case 0:
+                    out.value = same(t.set(s.i), t);
+                    break;
+                case 1:
+                    out.value = same(t.reset(s.i), t);
+                    break;
+                case 2:
+                    out.value = same(t.flip(s.i), t);
+                    break;
+                case 3:
+                    out.value = same(t.set(), t);
+                    break;
+                case 4:
+                    out.value = same(t.reset(), t);
+                    break;
+                default:
+                    out.value = same(t.flip(), t);
+            }
+            break;
+        case Kind::sizeQueries:
+            out.words = {t.razmer(), t.razmerUL(), t.est(),   t.size(),
+                         t.empty(),  t.expUL(),    t.expStr()};
+            break;
         case Kind::resize:
-            t.resize(s.n, s.fill != 0);
+            out.value = same(t.resize(s.n, s.fill != 0), t);
             break;
         case Kind::pushBack:
             for (std::uint32_t k = 0; k < s.n % 100; ++k) t.push_back(((s.i >> (k % 32)) & 1) != 0);
             break;
         case Kind::popBack:
-            t.pop_back();
+            out.value = same(t.pop_back(), t);
             break;
         case Kind::listedBits: {
             // A bit listed twice, and the size or -1 among the listed ones now and then.
             const std::uint32_t listed[] = {s.i, s.j, s.n, s.i};
             const auto op = static_cast<std::uint32_t>(s.fill) % 3;
-            if (op == 0) t.vkl(listed);
-            if (op == 1) t.otkl(listed);
-            if (op == 2) t.invert(listed);
+            if (op == 0) out.value = same(t.vkl(listed), t);
+            if (op == 1) out.value = same(t.otkl(listed), t);
+            if (op == 2) out.value = same(t.invert(listed), t);
             break;
         }
         case Kind::switchKernels:
@@ -327,19 +383,18 @@ void applyUnchecked(const Step& s, std::array<V, kSlots>& v, Outcome& out) {
 
 }  // namespace detail
 
+/// Runs `s` on `v` and records what it answered.
 template <class V>
-Outcome apply(const Step& s, std::array<V, kSlots>& v) {
+Outcome apply(const Step& s, Slots<V>& v) {
     Outcome out;
     try {
-        detail::applyUnchecked(s, v, out);
-    } catch (const Quandrelissa::_ZELMAR_FLAGROW& e) {
-        out.code = e.code();
+        out.code = codeOf([&] { detail::applyUnchecked(s, v, out); });
     } catch (...) {
         out.foreignException = true;
     }
     return out;
 }
 
-}  // namespace zf_fuzz
+}  // namespace zf_test
 
-#endif  // ZF_FUZZ_APPLY_H
+#endif  // ZELMAR_FLAGROW_TESTS_APPLY_H

@@ -1,12 +1,12 @@
-// Turns a fuzzer's input into choices. An exhausted input keeps answering 0,
-// so every input, however short, is a complete and valid program.
-#ifndef ZF_FUZZ_BYTE_SOURCE_H
-#define ZF_FUZZ_BYTE_SOURCE_H
+// Turns bytes (a fuzzer's input, or seeded random ones in a test) into choices. An exhausted
+// input keeps answering 0, so every input, however short, is a complete and valid program.
+#ifndef ZELMAR_FLAGROW_TESTS_BYTE_SOURCE_H
+#define ZELMAR_FLAGROW_TESTS_BYTE_SOURCE_H
 
 #include <cstddef>
 #include <cstdint>
 
-namespace zf_fuzz {
+namespace zf_test {
 
 class ByteSource {
 public:
@@ -37,6 +37,6 @@ private:
     std::size_t left_;
 };
 
-}  // namespace zf_fuzz
+}  // namespace zf_test
 
-#endif  // ZF_FUZZ_BYTE_SOURCE_H
+#endif  // ZELMAR_FLAGROW_TESTS_BYTE_SOURCE_H

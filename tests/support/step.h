@@ -1,15 +1,18 @@
-// One operation of the differential fuzzer, drawn from the input with every
-// argument fixed, so that it can be replayed on two implementations alike.
-#ifndef ZF_FUZZ_STEP_H
-#define ZF_FUZZ_STEP_H
+// One operation of the differential engine, drawn from its bytes with every argument fixed, so
+// that it can be replayed on the class and on the reference model alike and read in a report.
+#ifndef ZELMAR_FLAGROW_TESTS_STEP_H
+#define ZELMAR_FLAGROW_TESTS_STEP_H
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "byte_source.h"
+#include "reference_model.h"
 
-namespace zf_fuzz {
+namespace zf_test {
 
 // Stored inputs name operations by number: new kinds go at the end, before count_.
 enum class Kind : std::uint8_t {
@@ -78,10 +81,18 @@ enum class Kind : std::uint8_t {
     pushBack,
     popBack,
     listedBits,
+    poisonSpareBits,
+    bitsetNames,
+    sizeQueries,
+    importOwnWordsWhole,
     count_
 };
 
 inline constexpr std::size_t kSlots = 3;
+
+/// The vectors the steps work on, v0 to v2.
+template <class V>
+using Slots = std::array<V, kSlots>;
 
 struct Step {
     Kind kind = Kind::constructFill;
@@ -91,16 +102,22 @@ struct Step {
     std::uint32_t i = 0;     // a bit number or the first bit of a range
     std::uint32_t j = 0;     // the last bit of a range
     std::int32_t fill = 0;
-    bool null = false;        // pass a null pointer where one is taken
-    std::vector<char> text;   // NUL-terminated, allocated to its exact size
-    std::uint32_t start = 0;  // text position, or pattern length
-    std::uint32_t count = 0;  // characters taken, or buffer capacity used
-    std::vector<std::uint32_t> words;
+    bool null = false;         // pass a null pointer where one is taken
+    std::vector<char> text{};  // NUL-terminated, allocated to its exact size
+    std::uint32_t start = 0;   // text position, or pattern length
+    std::uint32_t count = 0;   // characters taken, or buffer capacity used
+    bool whole = false;        // a word import of the whole vector rather than of i .. j
+    std::vector<std::uint32_t> words{};
 };
 
-/// Draws one step for slots whose sizes are `sizes`.
-Step readStep(ByteSource& in, const std::array<std::uint32_t, kSlots>& sizes);
+/// Draws one step for the vectors as `model` holds them now. With `focus`, sizes are mostly that
+/// one and a few below it, so that a run keeps to vectors of about that length.
+Step readStep(ByteSource& in, const Slots<ReferenceVector>& model,
+              std::optional<std::uint32_t> focus = std::nullopt);
 
-}  // namespace zf_fuzz
+/// How the step reads in a failure report, e.g. "v1.vkl(3, 4294967295)".
+std::string stepText(const Step& s);
 
-#endif  // ZF_FUZZ_STEP_H
+}  // namespace zf_test
+
+#endif  // ZELMAR_FLAGROW_TESTS_STEP_H
