@@ -9,18 +9,6 @@
 namespace bench {
 namespace {
 
-/// A setup that checks once that `question` gets the answer `expected()`, so that no
-/// contender is timed doing less than the others.
-template <class Setup, class Question, class Expected>
-auto answering(Setup setup, Question question, Expected expected) {
-    return [=] {
-        auto fixture = setup();
-        const auto answer = expected();
-        require(static_cast<decltype(answer)>(question(fixture)) == answer, "a query");
-        return fixture;
-    };
-}
-
 /// The number of set bits in the random vector kSeedA of `bits` bits.
 std::uint64_t setBits(std::uint32_t bits) {
     std::vector<std::uint64_t> words = randomWords(bits, kSeedA);

@@ -13,6 +13,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,24 @@ std::vector<std::uint32_t> randomIndexes(std::size_t count, std::uint32_t bits);
 
 /// Stops the program when a contender did not do the work a row asked for.
 void require(bool done, const char* what);
+
+/// A setup that checks once, before the clock, that `question` gives `expected` (a value, or a
+/// callable that works it out only then), so that no contender is timed doing less than others.
+template <class Setup, class Question, class Expected>
+auto answering(Setup setup, Question question, Expected expected) {
+    return [=] {
+        auto fixture = setup();
+        const auto answer = [&] {
+            if constexpr (std::is_invocable_v<Expected>) {
+                return expected();
+            } else {
+                return expected;
+            }
+        }();
+        require(static_cast<decltype(answer)>(question(fixture)) == answer, "an answer");
+        return fixture;
+    };
+}
 
 /// Registers `run` as the row operation/contender/size. Rows of the largest size run for at least
 /// kLargeMinTime seconds whatever the command line says (the harness then appends

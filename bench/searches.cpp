@@ -10,16 +10,6 @@
 namespace bench {
 namespace {
 
-/// A setup that checks once that `question` gives `expected`.
-template <class Setup, class Question, class Answer>
-auto checked(Setup setup, Question question, Answer expected) {
-    return [=] {
-        auto fixture = setup();
-        require(question(fixture) == expected, "a search");
-        return fixture;
-    };
-}
-
 // Set bits of the random vector kSeedA among bits from .. to.
 std::uint64_t setBitsIn(std::uint32_t bits, std::uint32_t from, std::uint32_t to) {
     std::uint64_t set = 0;
@@ -47,7 +37,7 @@ void peerRows(Size size) {
         return v;
     };
     const auto findNext = [](const auto& v) { return C::findNext(v, 0); };
-    addRow("find_next", C::name, size, n / 8.0, checked(lastOnly, findNext, n - 1),
+    addRow("find_next", C::name, size, n / 8.0, answering(lastOnly, findNext, n - 1),
            asking(findNext));
 
     // b is a's complement, so that nothing is shared and the test reads to the end.
@@ -59,9 +49,9 @@ void peerRows(Size size) {
     const auto twins = [n] { return std::pair{randomVec<C>(n, kSeedA), randomVec<C>(n, kSeedA)}; };
     const auto intersects = [](const auto& ab) { return C::intersects(ab.first, ab.second); };
     const auto isSubset = [](const auto& ab) { return C::isSubset(ab.first, ab.second); };
-    addRow("intersects", C::name, size, n / 4.0, checked(apart, intersects, false),
+    addRow("intersects", C::name, size, n / 4.0, answering(apart, intersects, false),
            asking(intersects));
-    addRow("is_subset_of", C::name, size, n / 4.0, checked(twins, isSubset, true),
+    addRow("is_subset_of", C::name, size, n / 4.0, answering(twins, isSubset, true),
            asking(isSubset));
     addRow(
         "subtract", C::name, size, n / 4.0,
@@ -77,16 +67,16 @@ void ourRows(Size size) {
     const std::uint32_t n = size.bits;
     const auto firstOnly = [n] { return Vec(n).vkl(0); };
     const auto findPrev = [n](const Vec& v) { return v.find_prev(n - 1); };
-    addRow("find_prev", Ours::name, size, n / 8.0, checked(firstOnly, findPrev, std::uint32_t{0}),
+    addRow("find_prev", Ours::name, size, n / 8.0, answering(firstOnly, findPrev, std::uint32_t{0}),
            asking(findPrev));
     const auto lastClear = [n] { return Vec(n, 1).otkl(n - 1); };
     const auto findUnset = [](const Vec& v) { return v.find_next_unset(0); };
-    addRow("find_next_unset", Ours::name, size, n / 8.0, checked(lastClear, findUnset, n - 1),
+    addRow("find_next_unset", Ours::name, size, n / 8.0, answering(lastClear, findUnset, n - 1),
            asking(findUnset));
     const auto countIn = [n](const Vec& v) { return v.schet(kFrom, rangeTo(n)); };
     addRow("count_range", Ours::name, size, rangeBits(n) / 8.0,
-           checked(randomSetup<Ours>(n), countIn,
-                   static_cast<std::uint32_t>(setBitsIn(n, kFrom, rangeTo(n)))),
+           answering(randomSetup<Ours>(n), countIn,
+                     static_cast<std::uint32_t>(setBitsIn(n, kFrom, rangeTo(n)))),
            asking(countIn));
 }
 

@@ -158,7 +158,16 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
     assert(invariantHolds(*this));
 }
 
-ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) { *this = other; }
+// Straight to a fresh array: a new object has nothing to release and cannot be its own source.
+ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) {
+    if (other.bitCount == 0) return;
+    words = allocate(other.wordCount);
+    std::memcpy(words, other.words, std::size_t{other.wordCount} * sizeof(Word));
+    bitCount = other.bitCount;
+    wordCount = other.wordCount;
+    capacityBits = bitsHeld(wordCount);
+    assert(invariantHolds(*this));
+}
 
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept
     : words(other.words),

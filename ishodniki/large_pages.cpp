@@ -10,10 +10,8 @@ namespace Quandrelissa::detail {
 
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
 
-void adviseLargePages(void* start, std::size_t bytes) noexcept {
+void adviseLargePagesFor(void* start, std::size_t bytes) noexcept {
     constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
-    // Below a few large pages the ordinary pages cost little and the hint buys nothing.
-    if (bytes < 4 * kLargePage) return;
     const auto begin = reinterpret_cast<std::uintptr_t>(start);
     const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
     const std::uintptr_t last = (begin + bytes) & ~(kLargePage - 1);
@@ -25,7 +23,7 @@ void adviseLargePages(void* start, std::size_t bytes) noexcept {
 
 #else
 
-void adviseLargePages(void*, std::size_t) noexcept {}
+void adviseLargePagesFor(void*, std::size_t) noexcept {}
 
 #endif
 
