@@ -510,6 +510,9 @@ private:
     void rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept;
     /// The bits of `b`, of the same size as this short vector, are this one's.
     bool equalShort(const ZELMAR_FLAGROW& b) const noexcept;
+    /// Whether op(word, x's word) has a set bit among the first `bits` bits, 1 .. 32 words' worth.
+    template <class Op>
+    bool anyCombinedShort(const std::uint32_t* x, std::uint32_t bits, Op op) const noexcept;
 
     bool testLong() const;
     std::uint32_t schetLong() const;
@@ -519,6 +522,9 @@ private:
     ZELMAR_FLAGROW& andLong(const ZELMAR_FLAGROW& r) noexcept;
     ZELMAR_FLAGROW& orLong(const ZELMAR_FLAGROW& r) noexcept;
     ZELMAR_FLAGROW& xorLong(const ZELMAR_FLAGROW& r) noexcept;
+    ZELMAR_FLAGROW& subtractLong(const ZELMAR_FLAGROW& r) noexcept;
+    bool intersectsLong(const ZELMAR_FLAGROW& other) const noexcept;
+    bool isSubsetLong(const ZELMAR_FLAGROW& other) const noexcept;
     ZELMAR_FLAGROW& shiftDownLong(std::uint32_t n) noexcept;
     ZELMAR_FLAGROW& shiftUpLong(std::uint32_t n) noexcept;
     ZELMAR_FLAGROW& vklLong(std::uint32_t i, std::uint32_t j);
@@ -681,6 +687,36 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexc
     if (!isShort()) return xorLong(r);
     combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a ^ b; });
     return *this;
+}
+
+inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexcept {
+    if (!isShort()) return subtractLong(r);
+    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a & ~b; });
+    return *this;
+}
+
+template <class Op>
+inline bool ZELMAR_FLAGROW::anyCombinedShort(const std::uint32_t* x, std::uint32_t bits,
+                                             Op op) const noexcept {
+    const std::uint32_t* const w = words;
+    const std::uint32_t last = (bits - 1) >> 5;
+    std::uint32_t seen = op(w[last], x[last]) & (~std::uint32_t{0} >> (-bits & 31u));
+    for (std::uint32_t k = 0; k < last; ++k) seen |= op(w[k], x[k]);
+    return seen != 0;
+}
+
+inline bool ZELMAR_FLAGROW::intersects(const ZELMAR_FLAGROW& other) const noexcept {
+    const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
+    if (common == 0 || common > kShortWords * 32) return intersectsLong(other);
+    return anyCombinedShort(other.words, common,
+                            [](std::uint32_t a, std::uint32_t b) { return a & b; });
+}
+
+// Short here only where other covers this one, so that no bit lies past other's size.
+inline bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noexcept {
+    if (!isShort() || other.bitCount < bitCount) return isSubsetLong(other);
+    return !anyCombinedShort(other.words, bitCount,
+                             [](std::uint32_t a, std::uint32_t b) { return a & ~b; });
 }
 
 // The shifts by a funnel of each word pair taken as one 64-bit word, so that a move by whole

@@ -60,7 +60,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::xorLong(const ZELMAR_FLAGROW& r) noexcept {
     return *this;
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexcept {
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::subtractLong(const ZELMAR_FLAGROW& r) noexcept {
     combineInto(words, bitCount, r.words, r.bitCount, kernels().andNotWords);
     return *this;
 }

@@ -28,12 +28,12 @@ bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Combine combi
 
 }  // namespace
 
-bool ZELMAR_FLAGROW::intersects(const ZELMAR_FLAGROW& other) const noexcept {
+bool ZELMAR_FLAGROW::intersectsLong(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
     return anyCombined(words, other.words, common, [](Word a, Word b) { return a & b; });
 }
 
-bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noexcept {
+bool ZELMAR_FLAGROW::isSubsetLong(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
     if (anyCombined(words, other.words, common, [](Word a, Word b) { return a & ~b; }))
         return false;
