@@ -515,6 +515,7 @@ private:
     bool anyCombinedShort(const std::uint32_t* x, std::uint32_t bits, Op op) const noexcept;
 
     bool testLong() const;
+    bool testLong(std::uint32_t i, std::uint32_t j) const;
     std::uint32_t schetLong() const;
     /// test() and schet() past their empty check, for the members that must not throw.
     bool anySet() const noexcept;
@@ -807,6 +808,21 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) 
     if (!shortRange(i, j, end)) return invertLong(i, j);
     rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a ^ m; });
     return *this;
+}
+
+inline bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
+    std::uint32_t end = 0;
+    if (!shortRange(i, j, end)) return testLong(i, j);
+    constexpr std::uint32_t kAll = ~std::uint32_t{0};
+    const std::uint32_t* const w = words;
+    const std::uint32_t fw = i >> 5;
+    const std::uint32_t lw = (end - 1) >> 5;
+    const std::uint32_t head = kAll << (i & 31);
+    const std::uint32_t tail = kAll >> (-end & 31u);
+    if (fw == lw) return (w[fw] & head & tail) != 0;
+    std::uint32_t seen = (w[fw] & head) | (w[lw] & tail);
+    for (std::uint32_t k = fw + 1; k < lw; ++k) seen |= w[k];
+    return seen != 0;
 }
 
 // The whole of a short vector into a buffer that takes it: the words, the last one masked, and

@@ -254,7 +254,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::invertLong(std::uint32_t i, std::uint32_t j) {
     return *this;
 }
 
-bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
+bool ZELMAR_FLAGROW::testLong(std::uint32_t i, std::uint32_t j) const {
     if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
     return detail::anyInRange(words, i, rangeEnd(bitCount, i, j));
 }
