@@ -16,6 +16,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <iosfwd>
 #include <iterator>
@@ -491,9 +492,13 @@ private:
     /// members out of line (the ...Long ones), whose kernels win once a few registers are full.
     static constexpr std::uint32_t kShortWords = 32;
     /// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
-    /// loops, and glibc's memcmp is wider than the compiler's loop for the default target: past
-    /// this many words the kernels and memcmp are faster.
+    /// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
+    /// target: past this many words the kernels, memcmp and memmove are faster.
     static constexpr std::uint32_t kFewWords = 8;
+    /// A span's length as a word count: past the largest count it is as long as any can be.
+    static std::uint32_t spanCount(std::size_t size) noexcept {
+        return size < kMaxBits ? static_cast<std::uint32_t>(size) : kMaxBits;
+    }
     /// Non-empty and at most `most` words long.
     bool isShort(std::uint32_t most = kShortWords) const noexcept { return wordCount - 1u < most; }
     /// The meaningful bits of the last word.
@@ -643,12 +648,13 @@ inline std::uint32_t ZELMAR_FLAGROW::count() const noexcept {
 inline bool ZELMAR_FLAGROW::equalShort(const ZELMAR_FLAGROW& b) const noexcept {
     const std::uint32_t last = wordCount - 1u;
     std::uint32_t differ = (words[last] ^ b.words[last]) & lastMask();
+    if (last > kFewWords) return differ == 0 && std::memcmp(words, b.words, last * 4u) == 0;
     for (std::uint32_t k = 0; k < last; ++k) differ |= words[k] ^ b.words[k];
     return differ == 0;
 }
 
 inline bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
-    if (a.bitCount == b.bitCount && a.isShort(ZELMAR_FLAGROW::kFewWords)) return a.equalShort(b);
+    if (a.bitCount == b.bitCount && a.isShort()) return a.equalShort(b);
     return ZELMAR_FLAGROW::equalLong(a, b);
 }
 
@@ -833,7 +839,11 @@ inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t 
     if ((from & to) != kToEnd || !isShort() || buffer == nullptr || count < n)
         return expULLong(buffer, count, from, to);
     const std::uint32_t* const w = words;
-    for (std::uint32_t k = 0; k + 1 < n; ++k) buffer[k] = w[k];
+    if (n - 1 > kFewWords) {
+        std::memmove(buffer, w, (n - 1) * sizeof(std::uint32_t));
+    } else {
+        for (std::uint32_t k = 0; k + 1 < n; ++k) buffer[k] = w[k];
+    }
     buffer[n - 1] = w[n - 1] & lastMask();
     for (std::uint32_t k = n; k < count; ++k) buffer[k] = 0;
     return 0;
@@ -846,10 +856,29 @@ inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uin
     const std::uint32_t n = wordCount;
     if (!isShort() || buffer == nullptr || count < n) return impUL(0, kToEnd, buffer, count);
     std::uint32_t* const w = words;
-    for (std::uint32_t k = 0; k + 1 < n; ++k) w[k] = buffer[k];
+    if (n - 1 > kFewWords) {
+        std::memmove(w, buffer, (n - 1) * sizeof(std::uint32_t));
+    } else {
+        for (std::uint32_t k = 0; k + 1 < n; ++k) w[k] = buffer[k];
+    }
     const std::uint32_t mask = lastMask();
     w[n - 1] = (w[n - 1] & ~mask) | (buffer[n - 1] & mask);
     return 0;
+}
+
+// The span forms inline too, so that a short vector meets no call on their way to the loops.
+inline std::uint32_t ZELMAR_FLAGROW::expUL(std::span<std::uint32_t> buffer, std::uint32_t from,
+                                           std::uint32_t to) const {
+    return expUL(buffer.data(), spanCount(buffer.size()), from, to);
+}
+
+inline std::uint32_t ZELMAR_FLAGROW::impUL(std::span<const std::uint32_t> buffer) {
+    return impUL(buffer.data(), spanCount(buffer.size()));
+}
+
+inline std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
+                                           std::span<const std::uint32_t> buffer) {
+    return impUL(from, to, buffer.data(), spanCount(buffer.size()));
 }
 
 // Inline so that a loop of push_back keeps its counters in registers: one compare, one word

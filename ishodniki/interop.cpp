@@ -1,7 +1,6 @@
-// What lets the vector stand in for a standard bitset: all(), hashing, streams,
-// std::string and spans.
+// What lets the vector stand in for a standard bitset: all(), hashing, streams and
+// std::string.
 #include <istream>
-#include <limits>
 #include <new>
 #include <ostream>
 #include <string>
@@ -38,11 +37,6 @@ void bufferFailed(std::ios& stream) {
     if ((stream.exceptions() & std::ios_base::badbit) != 0) throw;
 }
 
-std::uint32_t spanCount(std::size_t size) noexcept {
-    return size < ZELMAR_FLAGROW::kMaxBits ? static_cast<std::uint32_t>(size)
-                                           : ZELMAR_FLAGROW::kMaxBits;
-}
-
 }  // namespace
 
 bool ZELMAR_FLAGROW::all() const noexcept {
@@ -68,20 +62,6 @@ std::string ZELMAR_FLAGROW::to_string() const {
     }
     if (bitCount != 0) kernels().bitsToText(words, bitCount, text.data());
     return text;
-}
-
-std::uint32_t ZELMAR_FLAGROW::expUL(std::span<std::uint32_t> buffer, std::uint32_t from,
-                                    std::uint32_t to) const {
-    return expUL(buffer.data(), spanCount(buffer.size()), from, to);
-}
-
-std::uint32_t ZELMAR_FLAGROW::impUL(std::span<const std::uint32_t> buffer) {
-    return impUL(buffer.data(), spanCount(buffer.size()));
-}
-
-std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
-                                    std::span<const std::uint32_t> buffer) {
-    return impUL(from, to, buffer.data(), spanCount(buffer.size()));
 }
 
 std::ostream& operator<<(std::ostream& out, const ZELMAR_FLAGROW& v) {
