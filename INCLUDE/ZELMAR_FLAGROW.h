@@ -666,8 +666,18 @@ inline void ZELMAR_FLAGROW::combineShort(const ZELMAR_FLAGROW& r, Op op) noexcep
     const std::uint32_t* const x = r.words;
     const std::uint32_t rBits = r.bitCount;
     if (rBits >= bitCount) {
+        // Two words a step, as one 64-bit word: half the steps a short vector takes.
         const std::uint32_t n = wordCount;
-        for (std::uint32_t k = 0; k < n; ++k) w[k] = op(w[k], x[k]);
+        std::uint32_t k = 0;
+        for (; k + 2 <= n; k += 2) {
+            std::uint64_t a = 0;
+            std::uint64_t b = 0;
+            std::memcpy(&a, w + k, sizeof a);
+            std::memcpy(&b, x + k, sizeof b);
+            a = op(a, b);
+            std::memcpy(w + k, &a, sizeof a);
+        }
+        if (k < n) w[k] = op(w[k], x[k]);
         return;
     }
     if (rBits == 0) return;
@@ -680,25 +690,25 @@ inline void ZELMAR_FLAGROW::combineShort(const ZELMAR_FLAGROW& r, Op op) noexcep
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator&=(const ZELMAR_FLAGROW& r) noexcept {
     if (!isShort()) return andLong(r);
-    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a & b; });
+    combineShort(r, [](auto a, auto b) { return a & b; });
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator|=(const ZELMAR_FLAGROW& r) noexcept {
     if (!isShort()) return orLong(r);
-    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a | b; });
+    combineShort(r, [](auto a, auto b) { return a | b; });
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
     if (!isShort()) return xorLong(r);
-    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a ^ b; });
+    combineShort(r, [](auto a, auto b) { return a ^ b; });
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexcept {
     if (!isShort()) return subtractLong(r);
-    combineShort(r, [](std::uint32_t a, std::uint32_t b) { return a & ~b; });
+    combineShort(r, [](auto a, auto b) { return a & ~b; });
     return *this;
 }
 
