@@ -737,32 +737,32 @@ inline bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noex
 }
 
 // The shifts by a funnel of each word pair taken as one 64-bit word, so that a move by whole
-// words needs no case of its own, and the vacated words come out of the same loop: a loop of
-// zeros alone would become a call of memset. The last word is masked first so that its storage
-// bits never reach a meaningful bit; towards bit 0 the words are written in ascending order,
-// away from it in descending order, each read before it is overwritten. n is 1 .. razmer() - 1.
+// words needs no case of its own. The words that take two source words come out of a loop with
+// no test in it; the one with a single source word and the vacated ones out of a second loop,
+// whose read keeps it from becoming a call of memset. The last word is masked first so that its
+// storage bits never reach a meaningful bit; towards bit 0 the words are written in ascending
+// order, away from it in descending order, each read before it is overwritten. n is
+// 1 .. razmer() - 1.
 inline void ZELMAR_FLAGROW::shiftDownShort(std::uint32_t n) noexcept {
     std::uint32_t* const w = words;
     const std::uint32_t count = wordCount;
     const std::uint32_t k = n >> 5;
     const std::uint32_t b = n & 31;
+    const std::uint32_t keep = count - k;  // words that take data, at least 1 as n < razmer()
     w[count - 1] &= lastMask();
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint64_t low = i + k < count ? w[i + k] : 0;
-        const std::uint64_t high = i + k + 1 < count ? w[i + k + 1] : 0;
-        w[i] = static_cast<std::uint32_t>((high << 32 | low) >> b);
-    }
+    for (std::uint32_t i = 0; i + 1 < keep; ++i)
+        w[i] = static_cast<std::uint32_t>((std::uint64_t{w[i + k + 1]} << 32 | w[i + k]) >> b);
+    for (std::uint32_t i = keep - 1; i < count; ++i) w[i] = i + k < count ? w[i + k] >> b : 0;
 }
 
 inline void ZELMAR_FLAGROW::shiftUpShort(std::uint32_t n) noexcept {
     std::uint32_t* const w = words;
     const std::uint32_t k = n >> 5;
     const std::uint32_t b = n & 31;
-    for (std::uint32_t i = wordCount; i-- > 0;) {
-        const std::uint64_t high = i >= k ? w[i - k] : 0;
-        const std::uint64_t low = i >= k + 1 ? w[i - k - 1] : 0;
-        w[i] = static_cast<std::uint32_t>((high << 32 | low) << b >> 32);
-    }
+    for (std::uint32_t i = wordCount - 1; i > k; --i)
+        w[i] =
+            static_cast<std::uint32_t>((std::uint64_t{w[i - k]} << 32 | w[i - k - 1]) << b >> 32);
+    for (std::uint32_t i = k + 1; i-- > 0;) w[i] = i == k ? w[0] << b : 0;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator<<=(std::uint32_t n) noexcept {
