@@ -202,7 +202,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
     // An array of the right length is refilled in place: the old bits are gone all the same,
     // and the allocator and the page faults of fresh memory are spared.
     if (words == nullptr || wordsFor(capacityBits) != wordsFor(n)) {
-        release();
+        if (words != nullptr) release();
         words = allocate(wordsFor(n));
     }
     bitCount = n;

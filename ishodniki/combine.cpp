@@ -8,12 +8,22 @@
 
 namespace Quandrelissa {
 
+using detail::Kernels;
 using detail::kernels;
 using detail::Word;
 
 namespace {
 
 using Combine = void (*)(Word*, const Word*, const Word*, std::size_t) noexcept;
+
+// The words of a value form's result. A short one is done in a plain loop: the look-up of the
+// kernel table and its indirect call would cost more than its few words.
+template <class Op>
+void intoResult(Word* out, const Word* a, const Word* b, std::size_t n, bool isShort,
+                Combine Kernels::*wide, Op op) noexcept {
+    if (!isShort) return (kernels().*wide)(out, a, b, n);
+    for (std::size_t k = 0; k < n; ++k) out[k] = op(a[k], b[k]);
+}
 
 // The left operand keeps its size. A shorter right operand reaches only its own bits: the part
 // of its last word above its size must not touch the left operand's bits there.
@@ -69,31 +79,39 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::subtractLong(const ZELMAR_FLAGROW& r) noexcept {
 // what copying the shorter one and combining the other into it would give, in one pass.
 ZELMAR_FLAGROW operator&(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
-    kernels().andWords(result.words, a.words, b.words, result.wordCount);
+    intoResult(result.words, a.words, b.words, result.wordCount, result.isShort(),
+               &Kernels::andWords, [](Word x, Word y) { return x & y; });
     return result;
 }
 
 ZELMAR_FLAGROW operator|(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
-    kernels().orWords(result.words, a.words, b.words, result.wordCount);
+    intoResult(result.words, a.words, b.words, result.wordCount, result.isShort(),
+               &Kernels::orWords, [](Word x, Word y) { return x | y; });
     return result;
 }
 
 ZELMAR_FLAGROW operator^(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
-    kernels().xorWords(result.words, a.words, b.words, result.wordCount);
+    intoResult(result.words, a.words, b.words, result.wordCount, result.isShort(),
+               &Kernels::xorWords, [](Word x, Word y) { return x ^ y; });
     return result;
 }
 
 ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     ZELMAR_FLAGROW result(a.bitCount < b.bitCount ? a.bitCount : b.bitCount, -1);
-    kernels().andNotWords(result.words, a.words, b.words, result.wordCount);
+    intoResult(result.words, a.words, b.words, result.wordCount, result.isShort(),
+               &Kernels::andNotWords, [](Word x, Word y) { return x & ~y; });
     return result;
 }
 
 ZELMAR_FLAGROW ZELMAR_FLAGROW::operator~() const {
     ZELMAR_FLAGROW result(bitCount, -1);
-    kernels().notWords(result.words, words, wordCount);
+    if (!result.isShort()) {
+        kernels().notWords(result.words, words, wordCount);
+        return result;
+    }
+    for (std::uint32_t k = 0; k < wordCount; ++k) result.words[k] = ~words[k];
     return result;
 }
 
