@@ -648,7 +648,8 @@ inline std::uint32_t ZELMAR_FLAGROW::count() const noexcept {
 inline bool ZELMAR_FLAGROW::equalShort(const ZELMAR_FLAGROW& b) const noexcept {
     const std::uint32_t last = wordCount - 1u;
     std::uint32_t differ = (words[last] ^ b.words[last]) & lastMask();
-    if (last > kFewWords) return differ == 0 && std::memcmp(words, b.words, last * 4u) == 0;
+    if (last > kFewWords)
+        return differ == 0 && std::memcmp(words, b.words, std::size_t{last} * 4) == 0;
     for (std::uint32_t k = 0; k < last; ++k) differ |= words[k] ^ b.words[k];
     return differ == 0;
 }
