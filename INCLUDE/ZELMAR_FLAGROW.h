@@ -25,6 +25,9 @@
 #include <string_view>
 #include <type_traits>
 
+#include "zelmar_flagrow/rules.h"
+#include "zelmar_flagrow/words.h"
+
 namespace Quandrelissa {
 
 /// The error thrown by every member of ZELMAR_FLAGROW: a code, the source file
@@ -68,29 +71,6 @@ namespace detail {
 /// A number, which the implicit bit-count constructor would turn into a vector of zeros.
 template <class T>
 concept Number = std::is_arithmetic_v<T> || std::is_enum_v<T>;
-
-/// The set bits of a 64-bit word. Where the build may not assume the popcnt instruction,
-/// std::popcount becomes a library call; the classic in-register sum stays within a small factor
-/// of the instruction.
-constexpr unsigned popcount64(std::uint64_t x) noexcept {
-#if defined(__POPCNT__)
-    return static_cast<unsigned>(std::popcount(x));
-#else
-    x -= (x >> 1) & 0x5555555555555555u;
-    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return static_cast<unsigned>((x * 0x0101010101010101u) >> 56);
-#endif
-}
-
-/// The set bits of words 0 .. n - 1, two words a step.
-constexpr std::uint64_t popcountWords(const std::uint32_t* w, std::size_t n) noexcept {
-    std::uint64_t total = 0;
-    std::size_t i = 0;
-    for (; i + 2 <= n; i += 2) total += popcount64(w[i] | std::uint64_t{w[i + 1]} << 32);
-    if (i < n) total += popcount64(w[i]);
-    return total;
-}
 }  // namespace detail
 
 class ZELMAR_FLAGROW {
@@ -98,7 +78,7 @@ public:
     /// Largest possible size: every 32-bit bit count is allowed.
     static constexpr std::uint32_t kMaxBits = 0xFFFFFFFFu;
     /// "Up to the end" as a count, or "the last bit" as a range end.
-    static constexpr std::uint32_t kToEnd = 0xFFFFFFFFu;
+    static constexpr std::uint32_t kToEnd = detail::kToEnd;
 
     // ---- Construction, sizing, copying -------------------------------------
 
@@ -487,55 +467,31 @@ private:
     /// Throws _ZELMAR_FLAGROW; kept out of line so the one-bit members stay small.
     [[noreturn]] static void raise(std::int32_t code, const char* file, std::int32_t line);
 
-    /// A vector of at most this many words is done by the inline word loops of this header: no
-    /// call, no look-up of the kernel table. Longer ones, and every call that throws, go to the
-    /// members out of line (the ...Long ones), whose kernels win once a few registers are full.
-    static constexpr std::uint32_t kShortWords = 32;
-    /// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
-    /// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
-    /// target: past this many words the kernels, memcmp and memmove are faster.
-    static constexpr std::uint32_t kFewWords = 8;
     /// A span's length as a word count: past the largest count it is as long as any can be.
     static std::uint32_t spanCount(std::size_t size) noexcept {
         return size < kMaxBits ? static_cast<std::uint32_t>(size) : kMaxBits;
     }
-    /// Non-empty and at most `most` words long.
-    bool isShort(std::uint32_t most = kShortWords) const noexcept { return wordCount - 1u < most; }
-    /// The meaningful bits of the last word.
-    std::uint32_t lastMask() const noexcept { return ~std::uint32_t{0} >> (-bitCount & 31u); }
-    bool anyShort() const noexcept;
-    std::uint32_t countShort() const noexcept;
-    template <class Op>
-    void combineShort(const ZELMAR_FLAGROW& r, Op op) noexcept;
-    void shiftDownShort(std::uint32_t n) noexcept;
-    void shiftUpShort(std::uint32_t n) noexcept;
-    /// Whether i .. j is a valid range of a short vector; then `end` is one past its last bit.
-    bool shortRange(std::uint32_t i, std::uint32_t j, std::uint32_t& end) const noexcept;
-    template <class Op>
-    void rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept;
-    /// The bits of `b`, of the same size as this short vector, are this one's.
-    bool equalShort(const ZELMAR_FLAGROW& b) const noexcept;
-    /// Whether op(word, x's word) has a set bit among the first `bits` bits, 1 .. 32 words' worth.
-    template <class Op>
-    bool anyCombinedShort(const std::uint32_t* x, std::uint32_t bits, Op op) const noexcept;
+    /// Whether the header's inline loops of up to `most` words take this vector.
+    bool isShort(std::uint32_t most = detail::kShortWords) const noexcept {
+        return detail::inlineLoopsTake(bitCount, most);
+    }
+    /// vkl, otkl and invert of a range.
+    ZELMAR_FLAGROW& changeRange(std::uint32_t i, std::uint32_t j, detail::RangeOp op);
 
+    // The members out of line that the inline paths of the header hand a long or empty vector
+    // and every call that throws: the same word arithmetic with the kernels, and the raises.
     bool testLong() const;
     bool testLong(std::uint32_t i, std::uint32_t j) const;
     std::uint32_t schetLong() const;
     /// test() and schet() past their empty check, for the members that must not throw.
     bool anySet() const noexcept;
     std::uint32_t setCount() const noexcept;
-    ZELMAR_FLAGROW& andLong(const ZELMAR_FLAGROW& r) noexcept;
-    ZELMAR_FLAGROW& orLong(const ZELMAR_FLAGROW& r) noexcept;
-    ZELMAR_FLAGROW& xorLong(const ZELMAR_FLAGROW& r) noexcept;
-    ZELMAR_FLAGROW& subtractLong(const ZELMAR_FLAGROW& r) noexcept;
+    ZELMAR_FLAGROW& combineLong(const ZELMAR_FLAGROW& r, detail::Combination how) noexcept;
     bool intersectsLong(const ZELMAR_FLAGROW& other) const noexcept;
     bool isSubsetLong(const ZELMAR_FLAGROW& other) const noexcept;
     ZELMAR_FLAGROW& shiftDownLong(std::uint32_t n) noexcept;
     ZELMAR_FLAGROW& shiftUpLong(std::uint32_t n) noexcept;
-    ZELMAR_FLAGROW& vklLong(std::uint32_t i, std::uint32_t j);
-    ZELMAR_FLAGROW& otklLong(std::uint32_t i, std::uint32_t j);
-    ZELMAR_FLAGROW& invertLong(std::uint32_t i, std::uint32_t j);
+    ZELMAR_FLAGROW& changeRangeLong(std::uint32_t i, std::uint32_t j, detail::RangeOp op);
     static bool equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     std::uint32_t expULLong(std::uint32_t* buffer, std::uint32_t count, std::uint32_t from,
                             std::uint32_t to) const;
@@ -583,7 +539,7 @@ private:
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i) {
     std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
-        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, detail::kPublicHeader, __LINE__);
     w[i >> 5] |= std::uint32_t{1} << (i & 31);
     return *this;
 }
@@ -591,7 +547,7 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i) {
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i) {
     std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
-        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, detail::kPublicHeader, __LINE__);
     w[i >> 5] &= ~(std::uint32_t{1} << (i & 31));
     return *this;
 }
@@ -599,7 +555,7 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i) {
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i) {
     std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
-        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, detail::kPublicHeader, __LINE__);
     w[i >> 5] ^= std::uint32_t{1} << (i & 31);
     return *this;
 }
@@ -607,306 +563,13 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i) {
 inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
     const std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
-        raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, detail::kPublicHeader, __LINE__);
     return (w[i >> 5] >> (i & 31)) & 1u;
 }
 
-// ---- Short vectors: inline word loops ---------------------------------------------------
-// Each member below does a vector of at most kShortWords words here, and leaves a longer one,
-// an empty one and every call that throws to its ...Long counterpart out of line, which checks
-// and raises as before. The loops read the counts once, so that they run in registers.
-
-inline bool ZELMAR_FLAGROW::anyShort() const noexcept {
-    const std::uint32_t* const w = words;
-    const std::uint32_t last = wordCount - 1u;
-    std::uint32_t seen = w[last] & lastMask();
-    for (std::uint32_t k = 0; k < last; ++k) seen |= w[k];
-    return seen != 0;
-}
-
-inline bool ZELMAR_FLAGROW::test() const { return isShort() ? anyShort() : testLong(); }
-
-inline bool ZELMAR_FLAGROW::any() const noexcept {
-    return isShort() ? anyShort() : bitCount != 0 && anySet();
-}
-
-inline std::uint32_t ZELMAR_FLAGROW::countShort() const noexcept {
-    const std::uint32_t last = wordCount - 1u;
-    return static_cast<std::uint32_t>(detail::popcountWords(words, last) +
-                                      detail::popcount64(words[last] & lastMask()));
-}
-
-inline std::uint32_t ZELMAR_FLAGROW::schet() const {
-    return isShort(kFewWords) ? countShort() : schetLong();
-}
-
-inline std::uint32_t ZELMAR_FLAGROW::count() const noexcept {
-    if (isShort(kFewWords)) return countShort();
-    return bitCount == 0 ? 0 : setCount();
-}
-
-inline bool ZELMAR_FLAGROW::equalShort(const ZELMAR_FLAGROW& b) const noexcept {
-    const std::uint32_t last = wordCount - 1u;
-    std::uint32_t differ = (words[last] ^ b.words[last]) & lastMask();
-    if (last > kFewWords)
-        return differ == 0 && std::memcmp(words, b.words, std::size_t{last} * 4) == 0;
-    for (std::uint32_t k = 0; k < last; ++k) differ |= words[k] ^ b.words[k];
-    return differ == 0;
-}
-
-inline bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
-    if (a.bitCount == b.bitCount && a.isShort()) return a.equalShort(b);
-    return ZELMAR_FLAGROW::equalLong(a, b);
-}
-
-// Whole words of the left operand; a shorter right operand reaches only its own bits, the part
-// of its last word above its size leaving the left operand's bits there alone.
-template <class Op>
-inline void ZELMAR_FLAGROW::combineShort(const ZELMAR_FLAGROW& r, Op op) noexcept {
-    std::uint32_t* const w = words;
-    const std::uint32_t* const x = r.words;
-    const std::uint32_t rBits = r.bitCount;
-    if (rBits >= bitCount) {
-        // Two words a step, as one 64-bit word: half the steps a short vector takes.
-        const std::uint32_t n = wordCount;
-        std::uint32_t k = 0;
-        for (; k + 2 <= n; k += 2) {
-            std::uint64_t a = 0;
-            std::uint64_t b = 0;
-            std::memcpy(&a, w + k, sizeof a);
-            std::memcpy(&b, x + k, sizeof b);
-            a = op(a, b);
-            std::memcpy(w + k, &a, sizeof a);
-        }
-        if (k < n) w[k] = op(w[k], x[k]);
-        return;
-    }
-    if (rBits == 0) return;
-    const std::uint32_t n = (rBits + 31) / 32;
-    const std::uint32_t mask = ~std::uint32_t{0} >> (-rBits & 31u);
-    const std::uint32_t before = w[n - 1];
-    for (std::uint32_t k = 0; k < n; ++k) w[k] = op(w[k], x[k]);
-    w[n - 1] = (before & ~mask) | (w[n - 1] & mask);
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator&=(const ZELMAR_FLAGROW& r) noexcept {
-    if (!isShort()) return andLong(r);
-    combineShort(r, [](auto a, auto b) { return a & b; });
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator|=(const ZELMAR_FLAGROW& r) noexcept {
-    if (!isShort()) return orLong(r);
-    combineShort(r, [](auto a, auto b) { return a | b; });
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator^=(const ZELMAR_FLAGROW& r) noexcept {
-    if (!isShort()) return xorLong(r);
-    combineShort(r, [](auto a, auto b) { return a ^ b; });
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexcept {
-    if (!isShort()) return subtractLong(r);
-    combineShort(r, [](auto a, auto b) { return a & ~b; });
-    return *this;
-}
-
-template <class Op>
-inline bool ZELMAR_FLAGROW::anyCombinedShort(const std::uint32_t* x, std::uint32_t bits,
-                                             Op op) const noexcept {
-    const std::uint32_t* const w = words;
-    const std::uint32_t last = (bits - 1) >> 5;
-    std::uint32_t seen = op(w[last], x[last]) & (~std::uint32_t{0} >> (-bits & 31u));
-    for (std::uint32_t k = 0; k < last; ++k) seen |= op(w[k], x[k]);
-    return seen != 0;
-}
-
-inline bool ZELMAR_FLAGROW::intersects(const ZELMAR_FLAGROW& other) const noexcept {
-    const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
-    if (common == 0 || common > kShortWords * 32) return intersectsLong(other);
-    return anyCombinedShort(other.words, common,
-                            [](std::uint32_t a, std::uint32_t b) { return a & b; });
-}
-
-// Short here only where other covers this one, so that no bit lies past other's size.
-inline bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noexcept {
-    if (!isShort() || other.bitCount < bitCount) return isSubsetLong(other);
-    return !anyCombinedShort(other.words, bitCount,
-                             [](std::uint32_t a, std::uint32_t b) { return a & ~b; });
-}
-
-// The shifts by a funnel of each word pair taken as one 64-bit word, so that a move by whole
-// words needs no case of its own. The words that take two source words come out of a loop with
-// no test in it; the one with a single source word and the vacated ones out of a second loop,
-// whose read keeps it from becoming a call of memset. The last word is masked first so that its
-// storage bits never reach a meaningful bit; towards bit 0 the words are written in ascending
-// order, away from it in descending order, each read before it is overwritten. n is
-// 1 .. razmer() - 1.
-inline void ZELMAR_FLAGROW::shiftDownShort(std::uint32_t n) noexcept {
-    std::uint32_t* const w = words;
-    const std::uint32_t count = wordCount;
-    const std::uint32_t k = n >> 5;
-    const std::uint32_t b = n & 31;
-    const std::uint32_t keep = count - k;  // words that take data, at least 1 as n < razmer()
-    w[count - 1] &= lastMask();
-    for (std::uint32_t i = 0; i + 1 < keep; ++i)
-        w[i] = static_cast<std::uint32_t>((std::uint64_t{w[i + k + 1]} << 32 | w[i + k]) >> b);
-    for (std::uint32_t i = keep - 1; i < count; ++i) w[i] = i + k < count ? w[i + k] >> b : 0;
-}
-
-inline void ZELMAR_FLAGROW::shiftUpShort(std::uint32_t n) noexcept {
-    std::uint32_t* const w = words;
-    const std::uint32_t k = n >> 5;
-    const std::uint32_t b = n & 31;
-    for (std::uint32_t i = wordCount - 1; i > k; --i)
-        w[i] =
-            static_cast<std::uint32_t>((std::uint64_t{w[i - k]} << 32 | w[i - k - 1]) << b >> 32);
-    for (std::uint32_t i = k + 1; i-- > 0;) w[i] = i == k ? w[0] << b : 0;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator<<=(std::uint32_t n) noexcept {
-    if (!isShort(kFewWords) || n == 0 || n >= bitCount) return shiftDownLong(n);
-    shiftDownShort(n);
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator>>=(std::uint32_t n) noexcept {
-    if (!isShort(kFewWords) || n == 0 || n >= bitCount) return shiftUpLong(n);
-    shiftUpShort(n);
-    return *this;
-}
-
-// j past the end means the last bit, as for every range; a range that would throw is left to the
-// members out of line, where the checks of every range stand.
-inline bool ZELMAR_FLAGROW::shortRange(std::uint32_t i, std::uint32_t j,
-                                       std::uint32_t& end) const noexcept {
-    end = j < bitCount ? j + 1 : bitCount;
-    return isShort() && i < end;
-}
-
-// Bits first .. end - 1, first < end. A few words go in one loop with the masks in it: a loop
-// of whole words alone would become a call of memset, which pays only on longer runs.
-template <class Op>
-inline void ZELMAR_FLAGROW::rangeShort(std::uint32_t first, std::uint32_t end, Op op) noexcept {
-    constexpr std::uint32_t kAll = ~std::uint32_t{0};
-    std::uint32_t* const w = words;
-    const std::uint32_t fw = first >> 5;
-    const std::uint32_t lw = (end - 1) >> 5;
-    const std::uint32_t head = kAll << (first & 31);
-    const std::uint32_t tail = kAll >> (-end & 31u);
-    if (lw - fw < kFewWords) {
-        for (std::uint32_t k = fw; k <= lw; ++k)
-            w[k] = op(w[k], (k == fw ? head : kAll) & (k == lw ? tail : kAll));
-        return;
-    }
-    w[fw] = op(w[fw], head);
-    for (std::uint32_t k = fw + 1; k < lw; ++k) w[k] = op(w[k], kAll);
-    w[lw] = op(w[lw], tail);
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::uint32_t i, std::uint32_t j) {
-    std::uint32_t end = 0;
-    if (!shortRange(i, j, end)) return vklLong(i, j);
-    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a | m; });
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::uint32_t i, std::uint32_t j) {
-    std::uint32_t end = 0;
-    if (!shortRange(i, j, end)) return otklLong(i, j);
-    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a & ~m; });
-    return *this;
-}
-
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) {
-    std::uint32_t end = 0;
-    if (!shortRange(i, j, end)) return invertLong(i, j);
-    rangeShort(i, end, [](std::uint32_t a, std::uint32_t m) { return a ^ m; });
-    return *this;
-}
-
-inline bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
-    std::uint32_t end = 0;
-    if (!shortRange(i, j, end)) return testLong(i, j);
-    constexpr std::uint32_t kAll = ~std::uint32_t{0};
-    const std::uint32_t* const w = words;
-    const std::uint32_t fw = i >> 5;
-    const std::uint32_t lw = (end - 1) >> 5;
-    const std::uint32_t head = kAll << (i & 31);
-    const std::uint32_t tail = kAll >> (-end & 31u);
-    if (fw == lw) return (w[fw] & head & tail) != 0;
-    std::uint32_t seen = (w[fw] & head) | (w[lw] & tail);
-    for (std::uint32_t k = fw + 1; k < lw; ++k) seen |= w[k];
-    return seen != 0;
-}
-
-// The whole of a short vector into a buffer that takes it: the words, the last one masked, and
-// zeros after them. Any range, an empty vector and a buffer too small go out of line.
-inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count,
-                                           std::uint32_t from, std::uint32_t to) const {
-    const std::uint32_t n = wordCount;
-    if ((from & to) != kToEnd || !isShort() || buffer == nullptr || count < n)
-        return expULLong(buffer, count, from, to);
-    const std::uint32_t* const w = words;
-    if (n - 1 > kFewWords) {
-        std::memmove(buffer, w, (n - 1) * sizeof(std::uint32_t));
-    } else {
-        for (std::uint32_t k = 0; k + 1 < n; ++k) buffer[k] = w[k];
-    }
-    buffer[n - 1] = w[n - 1] & lastMask();
-    for (std::uint32_t k = n; k < count; ++k) buffer[k] = 0;
-    return 0;
-}
-
-// The buffer over the whole of a short vector, the storage bits of its last word kept. A buffer
-// that overlaps the storage starts within it, so the ascending loop reads every word before it
-// writes over it, as the contract's "read as it was before the call" needs.
-inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
-    const std::uint32_t n = wordCount;
-    if (!isShort() || buffer == nullptr || count < n) return impUL(0, kToEnd, buffer, count);
-    std::uint32_t* const w = words;
-    if (n - 1 > kFewWords) {
-        std::memmove(w, buffer, (n - 1) * sizeof(std::uint32_t));
-    } else {
-        for (std::uint32_t k = 0; k + 1 < n; ++k) w[k] = buffer[k];
-    }
-    const std::uint32_t mask = lastMask();
-    w[n - 1] = (w[n - 1] & ~mask) | (buffer[n - 1] & mask);
-    return 0;
-}
-
-// The span forms inline too, so that a short vector meets no call on their way to the loops.
-inline std::uint32_t ZELMAR_FLAGROW::expUL(std::span<std::uint32_t> buffer, std::uint32_t from,
-                                           std::uint32_t to) const {
-    return expUL(buffer.data(), spanCount(buffer.size()), from, to);
-}
-
-inline std::uint32_t ZELMAR_FLAGROW::impUL(std::span<const std::uint32_t> buffer) {
-    return impUL(buffer.data(), spanCount(buffer.size()));
-}
-
-inline std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
-                                           std::span<const std::uint32_t> buffer) {
-    return impUL(from, to, buffer.data(), spanCount(buffer.size()));
-}
-
-// Inline so that a loop of push_back keeps its counters in registers: one compare, one word
-// written, and the storage grows out of line.
-inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::push_back(bool value) {
-    if (bitCount >= capacityBits) [[unlikely]]
-        return pushBackGrowing(value);
-    const std::uint32_t i = bitCount;
-    const std::uint32_t bit = std::uint32_t{1} << (i & 31);
-    std::uint32_t& word = words[i >> 5];
-    word = (word & ~bit) | (static_cast<std::uint32_t>(value) << (i & 31));
-    bitCount = i + 1;
-    wordCount = (i >> 5) + 1;
-    return *this;
-}
-
 }  // namespace Quandrelissa
+
+#include "zelmar_flagrow/short_paths.h"
 
 /// Hashes the size and the meaningful bits; equal vectors hash alike.
 template <>

@@ -7,8 +7,10 @@ set(ZELMAR_FLAGROW_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/zelmar_flagrow)
 
 install(TARGETS zelmar_flagrow EXPORT zelmar_flagrow-targets
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/INCLUDE/ZELMAR_FLAGROW.h
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The public header and the headers of its bodies, which it includes from zelmar_flagrow/.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/INCLUDE/
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+        FILES_MATCHING PATTERN "*.h")
 install(EXPORT zelmar_flagrow-targets NAMESPACE zelmar_flagrow::
         DESTINATION ${ZELMAR_FLAGROW_CMAKE_DIR})
 

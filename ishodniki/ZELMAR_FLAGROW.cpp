@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "bitops.h"
 #include "bitrange.h"
 #include "errors.h"
 #include "kernels.h"
 #include "large_pages.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa {
 
@@ -23,8 +23,6 @@ using detail::Word;
 using detail::wordsFor;
 
 namespace {
-
-constexpr const char* kFile = "ishodniki/ZELMAR_FLAGROW.cpp";
 
 [[maybe_unused]] bool invariantHolds(const ZELMAR_FLAGROW& v) noexcept {
     return v.razmerUL() == wordsFor(v.razmer()) && (v.razmerUL() == 0 || v.data() != nullptr) &&
@@ -50,7 +48,7 @@ template <class Change>
 void changeListed(Word* words, std::uint32_t size, std::span<const std::uint32_t> bits,
                   Change change) {
     if (!bits.empty() && largestIndex(bits) >= size)
-        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
     for (const std::uint32_t i : bits) change(words[i >> 5], Word{1} << (i & 31));
 }
 
@@ -59,7 +57,7 @@ Word* allocate(std::size_t count) {
     try {
         fresh = new Word[count];
     } catch (...) {
-        detail::outOfMemory(kFile, __LINE__);
+        detail::outOfMemory(ZELMAR_FLAGROW_HERE);
     }
     detail::adviseLargePages(fresh, count * sizeof(Word));
     return fresh;
@@ -98,15 +96,16 @@ std::string charactersAside(const char* text, std::size_t n) {
     try {
         return {text, n};
     } catch (...) {
-        detail::outOfMemory(kFile, __LINE__);
+        detail::outOfMemory(ZELMAR_FLAGROW_HERE);
     }
 }
 
 // The end (one past the last bit) of the range i .. j once j is cut at the last bit.
-std::uint64_t rangeEnd(std::uint32_t bits, std::uint32_t i, std::uint32_t j) {
-    if (i >= bits || (j < bits && j < i))
-        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
-    return j < bits ? std::uint64_t{j} + 1 : bits;
+std::uint32_t checkedRangeEnd(std::uint32_t bits, std::uint32_t i, std::uint32_t j) {
+    const std::uint32_t end = detail::rangeEnd(bits, j);
+    if (!detail::isRange(i, end))
+        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
+    return end;
 }
 
 }  // namespace
@@ -142,7 +141,7 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, std::int32_t fill) { nado(n, fil
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::uint32_t n, const char* pattern, std::uint32_t length) {
     if (n == 0) return;
     // Checked before sizing: a constructor that throws leaves no object to release the words.
-    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
+    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
     nado(n, pattern, length);
 }
 
@@ -151,7 +150,7 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(const char* text, std::uint32_t start, std::uint3
 }
 
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
-    if (text.size() > kMaxBits) detail::outOfMemory(kFile, __LINE__);
+    if (text.size() > kMaxBits) detail::outOfMemory(ZELMAR_FLAGROW_HERE);
     if (text.empty()) return;
     nado(static_cast<std::uint32_t>(text.size()), -1);
     kernels().textToBits(text.data(), text.size(), words);
@@ -216,14 +215,14 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::uint32_t length) {
     // The scan stops at the NUL, so no byte past the pattern is read.
     if (pattern != nullptr && length != 0 && std::memchr(pattern, 0, length) != nullptr)
-        raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+        raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
     std::string aside;
     if (pattern != nullptr && overlaps(pattern, length != 0 ? length : 1, words, wordCount)) {
         aside = charactersAside(pattern, length != 0 ? length : std::strlen(pattern));
         pattern = aside.c_str();
     }
     nado(n, -1);
-    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
+    if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
     const std::size_t period = length != 0 ? length : std::strlen(pattern);
     if (period == 0) {
         release();
@@ -239,77 +238,69 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::
 
 // ---- Ranges ------------------------------------------------------------------
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::vklLong(std::uint32_t i, std::uint32_t j) {
-    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::set);
-    return *this;
-}
-
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::otklLong(std::uint32_t i, std::uint32_t j) {
-    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::clear);
-    return *this;
-}
-
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::invertLong(std::uint32_t i, std::uint32_t j) {
-    detail::applyRange(words, i, rangeEnd(bitCount, i, j), detail::RangeOp::flip);
+ZELMAR_FLAGROW& ZELMAR_FLAGROW::changeRangeLong(std::uint32_t i, std::uint32_t j,
+                                                detail::RangeOp op) {
+    detail::applyRange(words, i, checkedRangeEnd(bitCount, i, j), op);
     return *this;
 }
 
 bool ZELMAR_FLAGROW::testLong(std::uint32_t i, std::uint32_t j) const {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
-    return detail::anyInRange(words, i, rangeEnd(bitCount, i, j));
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
+    return detail::anyInRange(words, i, checkedRangeEnd(bitCount, i, j));
 }
 
 std::uint32_t ZELMAR_FLAGROW::schet(std::uint32_t i, std::uint32_t j) const {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
-    return static_cast<std::uint32_t>(detail::countInRange(words, i, rangeEnd(bitCount, i, j)));
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
+    return static_cast<std::uint32_t>(
+        detail::countInRange(words, i, checkedRangeEnd(bitCount, i, j)));
 }
 
 bool ZELMAR_FLAGROW::all(std::uint32_t i, std::uint32_t j) const {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
-    return detail::allInRange(words, i, rangeEnd(bitCount, i, j));
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
+    return detail::allInRange(words, i, checkedRangeEnd(bitCount, i, j));
 }
 
 // ---- Whole-vector queries ------------------------------------------------------
 
 bool ZELMAR_FLAGROW::testLong() const {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
     return anySet();
 }
 
 bool ZELMAR_FLAGROW::anySet() const noexcept {
-    const std::size_t full = wordCount - 1;
-    return kernels().findNonZero(words, full) != full || detail::lastWord(words, bitCount) != 0;
+    return detail::anyBit(words, bitCount, [](const Word* w, std::size_t n) {
+        return kernels().findNonZero(w, n) != n;
+    });
 }
 
 std::uint32_t ZELMAR_FLAGROW::schetLong() const {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
     return setCount();
 }
 
 std::uint32_t ZELMAR_FLAGROW::setCount() const noexcept {
-    const Word last = detail::lastWord(words, bitCount);
-    const std::uint64_t total =
-        kernels().popcount(words, wordCount - 1) + kernels().popcount(&last, 1);
-    return static_cast<std::uint32_t>(total);
+    return static_cast<std::uint32_t>(detail::countBits(words, bitCount, kernels().popcount));
 }
 
 bool ZELMAR_FLAGROW::equalLong(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) {
     if (a.bitCount != b.bitCount) return false;
-    if (a.bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
-    return std::memcmp(a.words, b.words, (a.wordCount - std::size_t{1}) * sizeof(Word)) == 0 &&
-           detail::lastWord(a.words, a.bitCount) == detail::lastWord(b.words, b.bitCount);
+    if (a.bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
+    return detail::equalBits(a.words, b.words, a.bitCount,
+                             [](const Word* x, const Word* y, std::size_t n) {
+                                 return std::memcmp(x, y, n * sizeof(Word)) == 0;
+                             });
 }
 
 // ---- Text form -------------------------------------------------------------------
 
 void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t count) {
-    if (text == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
+    if (text == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
     std::uint32_t n = count;
     if (count == kToEnd) {
         const std::size_t length = std::strlen(text);
         if (length == 0) return release();
-        if (start > length) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
-        if (length - start > kMaxBits) detail::outOfMemory(kFile, __LINE__);
+        if (start > length) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
+        if (length - start > kMaxBits) detail::outOfMemory(ZELMAR_FLAGROW_HERE);
         n = static_cast<std::uint32_t>(length - start);
     } else {
         // Only the characters asked for are scanned, none at or past start + count; a NUL among
@@ -320,7 +311,7 @@ void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t
                                      : std::numeric_limits<std::size_t>::max();
         const void* nul = scan != 0 ? std::memchr(text, 0, scan) : nullptr;
         if (nul == text) return release();
-        if (nul != nullptr) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+        if (nul != nullptr) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
     }
     if (n == 0) {
         // The storage stays for the next sizing, as a zero-character import promises.
@@ -349,7 +340,7 @@ std::uint32_t ZELMAR_FLAGROW::expStr(char* buffer, std::uint32_t size) const {
     if (bitCount == kMaxBits) return kMaxBits;
     const std::uint32_t need = bitCount + 1;
     if (buffer == nullptr || size < need) return need;
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
     kernels().bitsToText(words, bitCount, buffer);
     std::memset(buffer + bitCount, 0, size - bitCount);
     return 0;
@@ -359,18 +350,18 @@ std::uint32_t ZELMAR_FLAGROW::expStr(char* buffer, std::uint32_t size) const {
 
 std::uint32_t ZELMAR_FLAGROW::expULLong(std::uint32_t* buffer, std::uint32_t count,
                                         std::uint32_t from, std::uint32_t to) const {
-    if (from == kToEnd && to == kToEnd) from = 0;
+    if (detail::isWholeVector(from, to)) from = 0;
     if (bitCount == 0) {
         // Only the whole (empty) vector can be asked for: there is no last bit to cut at.
-        if (from != 0 || to != kToEnd) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+        if (from != 0 || to != kToEnd) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
         if (buffer != nullptr) std::memset(buffer, 0, std::size_t{count} * sizeof(Word));
         return 0;
     }
     if (to >= bitCount) to = bitCount - 1;
-    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
     const std::uint32_t n = to - from + 1;
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
-    if (buffer == nullptr || need > count) return need;
+    if (!detail::bufferTakes(buffer, count, need)) return need;
     detail::extractBits(words, from, n, buffer);
     std::memset(buffer + need, 0, std::size_t{count - need} * sizeof(Word));
     return 0;
@@ -384,16 +375,16 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
                                     const std::uint32_t* buffer, std::uint32_t count) {
     if (to == kToEnd) {
         if (bitCount == 0) {
-            if (from != 0) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+            if (from != 0) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
             return 0;
         }
         to = bitCount - 1;
     }
-    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, kFile, __LINE__);
+    if (to < from) raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
     const std::uint32_t n = to - from + 1;
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (need > count) return need;
-    if (buffer == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, kFile, __LINE__);
+    if (buffer == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
     if (to >= bitCount) {
         // The old words, which the buffer may be, are freed only after it has been read.
         Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from);
@@ -415,7 +406,7 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + n;
-    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
+    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, ZELMAR_FLAGROW_HERE);
     Word* fresh = grownCopy(words, bitCount, total, bitCount);
     detail::applyRange(fresh, bitCount, total,
                        fill != 0 ? detail::RangeOp::set : detail::RangeOp::clear);
@@ -427,7 +418,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
     if (r.bitCount == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + r.bitCount;
-    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
+    if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, ZELMAR_FLAGROW_HERE);
     Word* fresh = grownCopy(words, bitCount, total, bitCount);
     // r may be this vector: its words are read before adopt() frees them.
     detail::depositBits(fresh, bitCount, r.bitCount, r.words);
@@ -448,7 +439,7 @@ void ZELMAR_FLAGROW::reallocate(std::size_t held) {
 }
 
 void ZELMAR_FLAGROW::makeRoom(std::uint64_t bits) {
-    if (bits > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, kFile, __LINE__);
+    if (bits > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, ZELMAR_FLAGROW_HERE);
     if (bits <= capacityBits) return;
     // Doubling keeps a run of push_back amortised O(1), as the standard containers do.
     const std::size_t doubled = std::min(2 * wordsFor(capacityBits), wordsFor(kMaxBits));
@@ -474,7 +465,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::resize(std::uint32_t n, bool value) {
 }
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::pop_back() {
-    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, kFile, __LINE__);
+    if (bitCount == 0) raise(_ZELMAR_FLAGROW::kEmpty, ZELMAR_FLAGROW_HERE);
     bitCount = bitCount - 1;
     wordCount = static_cast<std::uint32_t>(wordsFor(bitCount));
     return *this;

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "ZELMAR_FLAGROW.h"
-#include "bitops.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa {
 

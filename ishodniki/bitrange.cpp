@@ -3,79 +3,54 @@
 #include <bit>
 #include <cstring>
 
-#include "bitops.h"
 #include "kernels.h"
 #include "word_scan.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa::detail {
 namespace {
-
-void applyMasked(Word& word, Word mask, RangeOp op) noexcept {
-    switch (op) {
-        case RangeOp::set:
-            word |= mask;
-            break;
-        case RangeOp::clear:
-            word &= ~mask;
-            break;
-        case RangeOp::flip:
-            word ^= mask;
-            break;
-    }
-}
 
 void merge(Word& word, Word value, Word mask) noexcept { word = (word & ~mask) | (value & mask); }
 
 }  // namespace
 
 void applyRange(Word* w, std::uint64_t first, std::uint64_t end, RangeOp op) noexcept {
-    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
-    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
-    if (fw == lw) return applyMasked(w[fw], highMask(first) & lowMask(end), op);
-    applyMasked(w[fw], highMask(first), op);
-    const std::size_t middle = lw - fw - 1;
-    switch (op) {
-        case RangeOp::set:
-            std::memset(w + fw + 1, 0xFF, middle * sizeof(Word));
-            break;
-        case RangeOp::clear:
-            std::memset(w + fw + 1, 0, middle * sizeof(Word));
-            break;
-        case RangeOp::flip:
-            kernels().notWords(w + fw + 1, w + fw + 1, middle);
-            break;
-    }
-    applyMasked(w[lw], lowMask(end), op);
+    changeRange(w, rangeWords(first, end), op, [op](Word* middle, std::size_t n) {
+        switch (op) {
+            case RangeOp::set:
+                std::memset(middle, 0xFF, n * sizeof(Word));
+                break;
+            case RangeOp::clear:
+                std::memset(middle, 0, n * sizeof(Word));
+                break;
+            case RangeOp::flip:
+                kernels().notWords(middle, middle, n);
+                break;
+        }
+    });
 }
 
 bool anyInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
-    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
-    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
-    if (fw == lw) return (w[fw] & highMask(first) & lowMask(end)) != 0;
-    if ((w[fw] & highMask(first)) != 0) return true;
-    const std::size_t middle = lw - fw - 1;
-    if (kernels().findNonZero(w + fw + 1, middle) != middle) return true;
-    return (w[lw] & lowMask(end)) != 0;
+    return anyInRange(w, rangeWords(first, end), [](const Word* middle, std::size_t n) {
+        return kernels().findNonZero(middle, n) != n;
+    });
 }
 
 std::uint64_t countInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
-    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
-    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
-    if (fw == lw)
-        return static_cast<unsigned>(std::popcount(w[fw] & highMask(first) & lowMask(end)));
-    return static_cast<unsigned>(std::popcount(w[fw] & highMask(first))) +
-           kernels().popcount(w + fw + 1, lw - fw - 1) +
-           static_cast<unsigned>(std::popcount(w[lw] & lowMask(end)));
+    const RangeWords r = rangeWords(first, end);
+    if (r.first == r.last) return popcount64(w[r.first] & r.head & r.tail);
+    return popcount64(w[r.first] & r.head) +
+           kernels().popcount(w + r.first + 1, r.last - r.first - 1) +
+           popcount64(w[r.last] & r.tail);
 }
 
 bool allInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
-    const std::size_t fw = static_cast<std::size_t>(first / kWordBits);
-    const std::size_t lw = static_cast<std::size_t>((end - 1) / kWordBits);
+    const RangeWords r = rangeWords(first, end);
     const auto covers = [](Word word, Word mask) { return (word & mask) == mask; };
-    if (fw == lw) return covers(w[fw], highMask(first) & lowMask(end));
-    const std::size_t middle = lw - fw - 1;
-    return covers(w[fw], highMask(first)) &&
-           firstDiffering(w + fw + 1, middle, ~Word{0}) == middle && covers(w[lw], lowMask(end));
+    if (r.first == r.last) return covers(w[r.first], r.head & r.tail);
+    const std::size_t middle = r.last - r.first - 1;
+    return covers(w[r.first], r.head) &&
+           firstDiffering(w + r.first + 1, middle, kAllOnes) == middle && covers(w[r.last], r.tail);
 }
 
 void extractBits(const Word* src, std::uint64_t from, std::uint64_t n, Word* dst) noexcept {

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-namespace Quandrelissa::detail {
+#include "zelmar_flagrow/words.h"
 
-enum class RangeOp { set, clear, flip };
+namespace Quandrelissa::detail {
 
 /// Sets, clears or flips bits first .. end - 1; the other bits of the end words stay.
 void applyRange(std::uint32_t* w, std::uint64_t first, std::uint64_t end, RangeOp op) noexcept;

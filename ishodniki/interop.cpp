@@ -6,9 +6,9 @@
 #include <string>
 
 #include "ZELMAR_FLAGROW.h"
-#include "bitops.h"
 #include "errors.h"
 #include "kernels.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa {
 
@@ -17,8 +17,6 @@ using detail::kWordBits;
 using detail::Word;
 
 namespace {
-
-constexpr const char* kFile = "ishodniki/interop.cpp";
 
 // setstate() without the ios_base::failure that exceptions() may ask for, when another error is
 // about to be thrown; clear() has set the state before it throws.
@@ -58,7 +56,7 @@ std::string ZELMAR_FLAGROW::to_string() const {
     try {
         text.resize(bitCount);
     } catch (...) {
-        detail::outOfMemory(kFile, __LINE__);
+        detail::outOfMemory(ZELMAR_FLAGROW_HERE);
     }
     if (bitCount != 0) kernels().bitsToText(words, bitCount, text.data());
     return text;
@@ -135,7 +133,7 @@ std::istream& operator>>(std::istream& in, ZELMAR_FLAGROW& v) {
     }
     if (tooLong) {
         setQuietly(in, state | std::ios_base::failbit);
-        detail::outOfMemory(kFile, __LINE__);
+        detail::outOfMemory(ZELMAR_FLAGROW_HERE);
     }
     if (text.empty()) state |= std::ios_base::failbit;
     in.setstate(state);

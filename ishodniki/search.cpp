@@ -5,9 +5,9 @@
 #include <bit>
 
 #include "ZELMAR_FLAGROW.h"
-#include "bitops.h"
 #include "kernels.h"
 #include "word_scan.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa {
 

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "bitops.h"
+#include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa::detail {
 

@@ -1,0 +1,268 @@
+// The word arithmetic of the class, written once. The inline loops of short vectors and the
+// members out of line both build on it: they differ only in the loop that runs the whole words
+// between the end words (a plain loop here, or a kernel, memmove or memset), passed in as a
+// callable, never in the masks, the end words or the tail of a shorter operand.
+#ifndef ZELMAR_FLAGROW_WORDS_H
+#define ZELMAR_FLAGROW_WORDS_H
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace Quandrelissa::detail {
+
+using Word = std::uint32_t;
+inline constexpr unsigned kWordBits = 32;
+inline constexpr Word kAllOnes = ~Word{0};
+
+/// A vector of at most this many words is done by the header's inline word loops: no call, no
+/// look-up of the kernel table. Longer ones go to the members out of line, whose kernels win
+/// once a few registers are full.
+inline constexpr std::uint32_t kShortWords = 32;
+/// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
+/// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
+/// target: past this many words the kernels, memcmp and memmove are faster.
+inline constexpr std::uint32_t kFewWords = 8;
+
+/// Words that hold `bits` bits. 64-bit so that callers may pass bitCount + 1 or a sum of sizes.
+constexpr std::size_t wordsFor(std::uint64_t bits) noexcept {
+    return static_cast<std::size_t>((bits + kWordBits - 1) / kWordBits);
+}
+
+/// Bits 0 .. r % 32 - 1 of a word; all of it when r is a multiple of 32, so that lowMask(size)
+/// is the meaningful part of a vector's last word.
+constexpr Word lowMask(std::uint64_t r) noexcept {
+    return kAllOnes >> static_cast<unsigned>((0 - r) % kWordBits);
+}
+
+/// Bits b % 32 .. 31 of a word.
+constexpr Word highMask(std::uint64_t b) noexcept {
+    return kAllOnes << static_cast<unsigned>(b % kWordBits);
+}
+
+/// The meaningful part of the last word of a vector of `bits` bits, bits > 0.
+constexpr Word lastWord(const Word* words, std::uint64_t bits) noexcept {
+    return words[wordsFor(bits) - 1] & lowMask(bits);
+}
+
+/// The set bits of a 64-bit word. Where the build may not assume the popcnt instruction,
+/// std::popcount becomes a library call; the classic in-register sum stays within a small factor
+/// of the instruction.
+constexpr unsigned popcount64(std::uint64_t x) noexcept {
+#if defined(__POPCNT__)
+    return static_cast<unsigned>(std::popcount(x));
+#else
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<unsigned>((x * 0x0101010101010101u) >> 56);
+#endif
+}
+
+/// The set bits of words 0 .. n - 1, two words a step.
+constexpr std::uint64_t popcountWords(const Word* w, std::size_t n) noexcept {
+    std::uint64_t total = 0;
+    std::size_t i = 0;
+    for (; i + 2 <= n; i += 2) total += popcount64(w[i] | std::uint64_t{w[i + 1]} << 32);
+    if (i < n) total += popcount64(w[i]);
+    return total;
+}
+
+// ---- Whole vectors: whole words, then the last one masked -----------------------------------
+// The callables take (words, n) for the n whole words below the last one.
+
+/// The number of set bits of a vector of `bits` bits, bits > 0.
+template <class CountWords>
+std::uint64_t countBits(const Word* w, std::uint32_t bits, CountWords countWords) noexcept {
+    const std::size_t last = wordsFor(bits) - 1;
+    return countWords(w, last) + popcount64(w[last] & lowMask(bits));
+}
+
+/// Whether a vector of `bits` bits, bits > 0, has a set bit.
+template <class AnyInWords>
+bool anyBit(const Word* w, std::uint32_t bits, AnyInWords anyInWords) noexcept {
+    const std::size_t last = wordsFor(bits) - 1;
+    return (w[last] & lowMask(bits)) != 0 || anyInWords(w, last);
+}
+
+/// Whether two vectors of `bits` bits, bits > 0, have the same bits; `sameWords(a, b, n)`
+/// compares whole words.
+template <class SameWords>
+bool equalBits(const Word* a, const Word* b, std::uint32_t bits, SameWords sameWords) noexcept {
+    const std::size_t last = wordsFor(bits) - 1;
+    return ((a[last] ^ b[last]) & lowMask(bits)) == 0 && sameWords(a, b, last);
+}
+
+/// The whole of a vector of `bits` bits, bits > 0, into `count` words: its words, the last one
+/// masked, and zeros after them. `loops` gives copy(dst, src, n) and zero(dst, n).
+template <class Loops>
+void exportWhole(Word* out, std::size_t count, const Word* w, std::uint32_t bits,
+                 Loops loops) noexcept {
+    const std::size_t n = wordsFor(bits);
+    loops.copy(out, w, n - 1);
+    out[n - 1] = w[n - 1] & lowMask(bits);
+    loops.zero(out + n, count - n);
+}
+
+/// The words of `in` over the whole of a vector of `bits` bits, bits > 0, the storage bits of its
+/// last word kept. `in` may be the vector's own storage at or past `w`: the ascending copy reads
+/// every word before it writes over it.
+template <class Loops>
+void importWhole(Word* w, std::uint32_t bits, const Word* in, Loops loops) noexcept {
+    const std::size_t n = wordsFor(bits);
+    loops.copy(w, in, n - 1);
+    const Word mask = lowMask(bits);
+    w[n - 1] = (w[n - 1] & ~mask) | (in[n - 1] & mask);
+}
+
+// ---- Two operands ------------------------------------------------------------------------------
+
+/// The logical combinations of two operands' words.
+enum class Combination { bitAnd, bitOr, bitXor, andNot };
+
+/// Combines r into l, l keeping its size; `combine(l, r, n)` does n whole words in place. A
+/// shorter r reaches only its own bits: the part of its last word above its size must leave l's
+/// bits there alone.
+template <class CombineWords>
+void combineInto(Word* l, std::uint32_t lBits, const Word* r, std::uint32_t rBits,
+                 CombineWords combine) noexcept {
+    if (lBits == 0 || rBits == 0) return;
+    if (rBits >= lBits) return combine(l, r, wordsFor(lBits));
+    const std::size_t n = wordsFor(rBits);
+    const Word before = l[n - 1];
+    combine(l, r, n);
+    const Word mask = lowMask(rBits);
+    l[n - 1] = (before & ~mask) | (l[n - 1] & mask);
+}
+
+/// Whether op(a[k], b[k]) has a set bit among the first `bits` bits. Blocks are reduced without
+/// an early exit inside, so that the compiler keeps them in wide registers, and the loop stops
+/// after the block that decides.
+template <class Op>
+bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op) noexcept {
+    if (bits == 0) return false;
+    constexpr std::size_t kBlock = 64;
+    const std::size_t full = wordsFor(bits) - 1;
+    for (std::size_t k = 0; k < full; k += kBlock) {
+        const std::size_t end = full - k < kBlock ? full : k + kBlock;
+        Word seen = 0;
+        for (std::size_t j = k; j < end; ++j) seen |= op(a[j], b[j]);
+        if (seen != 0) return true;
+    }
+    return (op(a[full], b[full]) & lowMask(bits)) != 0;
+}
+
+// ---- Ranges of bits ----------------------------------------------------------------------------
+
+/// The words of bits first .. end - 1 (first < end) and the range's part of its two end words.
+struct RangeWords {
+    std::size_t first;  // the word of bit `first`
+    std::size_t last;   // the word of bit end - 1
+    Word head;          // the range's bits of word `first`
+    Word tail;          // the range's bits of word `last`
+
+    /// The range's bits of word k, first <= k <= last.
+    constexpr Word maskAt(std::size_t k) const noexcept {
+        return (k == first ? head : kAllOnes) & (k == last ? tail : kAllOnes);
+    }
+};
+
+constexpr RangeWords rangeWords(std::uint64_t first, std::uint64_t end) noexcept {
+    return {static_cast<std::size_t>(first / kWordBits),
+            static_cast<std::size_t>((end - 1) / kWordBits), highMask(first), lowMask(end)};
+}
+
+/// Sets, clears or flips bits in a word under a mask, as a range asks.
+enum class RangeOp { set, clear, flip };
+
+constexpr Word applyMask(Word word, Word mask, RangeOp op) noexcept {
+    switch (op) {
+        case RangeOp::set:
+            return word | mask;
+        case RangeOp::clear:
+            return word & ~mask;
+        case RangeOp::flip:
+            return word ^ mask;
+    }
+    return word;
+}
+
+/// op over the bits of `r`; `middle(w, n)` does the n whole words between its end words.
+template <class MiddleWords>
+void changeRange(Word* w, const RangeWords& r, RangeOp op, MiddleWords middle) noexcept {
+    if (r.first == r.last) {
+        w[r.first] = applyMask(w[r.first], r.head & r.tail, op);
+        return;
+    }
+    w[r.first] = applyMask(w[r.first], r.head, op);
+    middle(w + r.first + 1, r.last - r.first - 1);
+    w[r.last] = applyMask(w[r.last], r.tail, op);
+}
+
+/// op over the bits of `r` in one loop with the masks in it: for a few words, where a loop of
+/// whole words alone would become a call of memset.
+inline void changeRangeInOneLoop(Word* w, const RangeWords& r, RangeOp op) noexcept {
+    for (std::size_t k = r.first; k <= r.last; ++k) w[k] = applyMask(w[k], r.maskAt(k), op);
+}
+
+/// Whether any bit of `r` is set; `anyInWords(w, n)` looks at the n whole words between its
+/// end words.
+template <class AnyInWords>
+bool anyInRange(const Word* w, const RangeWords& r, AnyInWords anyInWords) noexcept {
+    if (r.first == r.last) return (w[r.first] & r.head & r.tail) != 0;
+    return ((w[r.first] & r.head) | (w[r.last] & r.tail)) != 0 ||
+           anyInWords(w + r.first + 1, r.last - r.first - 1);
+}
+
+// ---- Shifts
+// -------------------------------------------------------------------------------------- The size
+// stays; n is 0 .. bits - 1. The loops a shift runs in come as one object:
+//   funnelDown(dst, src, n, b): dst[i] = src[i] >> b | src[i + 1] << (32 - b), ascending;
+//   funnelUp(dst, src, n, b):   dst[i] = src[i] << b | src[i - 1] >> (32 - b), descending;
+//   zero(dst, n).
+// b is 0 .. 31, the words may overlap in the direction the loop runs.
+
+/// The word pair (lo, hi) taken as one 64-bit word and moved down by b, 0 <= b < 32.
+constexpr Word funnelDownPair(Word lo, Word hi, unsigned b) noexcept {
+    return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) >> b);
+}
+
+/// The word pair (lo, hi) taken as one 64-bit word and moved up by b: its high word.
+constexpr Word funnelUpPair(Word lo, Word hi, unsigned b) noexcept {
+    return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) << b >> kWordBits);
+}
+
+/// Bits n .. bits - 1 of src to bits 0 .. bits - n - 1 of dst, zeros above; dst may be src.
+/// The last source word is taken masked so that its storage bits never reach a meaningful bit.
+template <class Loops>
+void shiftDown(Word* dst, const Word* src, std::uint32_t bits, std::uint32_t n,
+               Loops loops) noexcept {
+    const std::size_t count = wordsFor(bits);
+    const std::size_t k = n / kWordBits;  // whole words moved
+    const unsigned b = n % kWordBits;
+    const std::size_t keep = count - k;  // words that take data, at least 1 as n < bits
+    const Word top = lastWord(src, bits);
+    // Shifting {0xAABBCCDD, 0xEEFF0011} down by 4: word 0 becomes 0x1AABBCCD.
+    if (keep > 2) loops.funnelDown(dst, src + k, keep - 2, b);
+    if (keep > 1) dst[keep - 2] = funnelDownPair(src[count - 2], top, b);
+    dst[keep - 1] = top >> b;
+    loops.zero(dst + keep, k);
+}
+
+/// Bits 0 .. bits - n - 1 of src to bits n .. bits - 1 of dst, zeros below; dst may be src.
+/// What moves past the size lands in the storage bits of the last word or drops off.
+template <class Loops>
+void shiftUp(Word* dst, const Word* src, std::uint32_t bits, std::uint32_t n,
+             Loops loops) noexcept {
+    const std::size_t count = wordsFor(bits);
+    const std::size_t k = n / kWordBits;
+    const unsigned b = n % kWordBits;
+    // Shifting {0xAABBCCDD, 0xEEFF0011} up by 4: word 1 becomes 0xEFF0011A.
+    if (count - k > 1) loops.funnelUp(dst + k + 1, src + 1, count - k - 1, b);
+    dst[k] = src[0] << b;
+    loops.zero(dst, k);
+}
+
+}  // namespace Quandrelissa::detail
+
+#endif  // ZELMAR_FLAGROW_WORDS_H
