@@ -9,6 +9,11 @@
 //   4  a bit number or a range lies outside the vector or the text
 //   6  storage could not be allocated (or the size would pass 4294967295 bits)
 // Checks come before changes: after codes 1, 2 and 4 the vector is unchanged.
+//
+// This file is the contract: every member with its errors, then the one-bit members, which are
+// inline here. The bodies of the members that short vectors run inline follow in
+// zelmar_flagrow/short_paths.h, over the word arithmetic of zelmar_flagrow/words.h and the
+// argument rules of zelmar_flagrow/rules.h.
 #ifndef ZELMAR_FLAGROW_H
 #define ZELMAR_FLAGROW_H
 

@@ -3,10 +3,18 @@
 //
 // A slot: declare it below, fill it in every table (each is written with designated
 // initializers, so the compiler names a slot left out), and let the tests reach it in every
-// family. A family: a file kernels_<name>.cpp with its table, its -m flags in
-// ishodniki/CMakeLists.txt (a new one also in cpu_features.h and cpu_features.cpp), and its
-// place in the list of dispatch.cpp, ordered by width; tests, benchmarks and the fuzzer take
-// the list from there.
+// family: the differential engine switches families by itself.
+//
+// A family touches these places, and no others:
+//   1. a file kernels_<name>.cpp with its table, `constinit const Kernels <name>Kernels`;
+//   2. its extern declaration below, inside the #if of its architecture:
+//      ZELMAR_FLAGROW_X86_KERNELS for x86-64; a family of another architecture gets a macro of
+//      its own, defined in ishodniki/CMakeLists.txt where its flags are found to work;
+//   3. its flags in ishodniki/CMakeLists.txt (ZELMAR_FLAGROW_WIDE_FAMILIES and
+//      ZELMAR_FLAGROW_FLAGS_<name>); a feature cpu_features.h does not know yet is added there
+//      and in cpu_features.cpp first;
+//   4. its place in kFamilies of dispatch.cpp, ordered by width, inside the same #if.
+// Tests, benchmarks and the fuzzer take the list from dispatch.cpp.
 #ifndef ZELMAR_FLAGROW_KERNELS_H
 #define ZELMAR_FLAGROW_KERNELS_H
 

@@ -12,6 +12,7 @@
 #include "concat.h"
 #include "kernel_family.h"
 #include "lockstep.h"
+#include "step.h"
 
 namespace zf_test {
 namespace {
@@ -53,6 +54,14 @@ TEST_P(RandomSequences, AgreeWithTheModelAfterEveryStep) { runSequences(kSequenc
 TEST_P(RandomSequences, AgreeAtEveryShortSize) {
     constexpr std::uint32_t kLongestShort = 130;
     for (std::uint32_t n = 0; n <= kLongestShort; ++n) {
+        SCOPED_TRACE(concat("size ", std::to_string(n)));
+        if (!runSequences(kSequencesPerShortSize, n)) return;
+    }
+}
+
+// Where the inline loops hand over to the kernels, the same: each threshold and its neighbours.
+TEST_P(RandomSequences, AgreeAtEveryThresholdOfTheInlineLoops) {
+    for (const std::uint32_t n : thresholdSizes()) {
         SCOPED_TRACE(concat("size ", std::to_string(n)));
         if (!runSequences(kSequencesPerShortSize, n)) return;
     }

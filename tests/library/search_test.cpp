@@ -173,7 +173,7 @@ TEST(SearchEdges, RangeCountsNameTheCheckingFile) {
     const ZELMAR_FLAGROW v(35, 1);
     const _ZELMAR_FLAGROW e = errorOf([&] { return v.schet(40, 100); });
     EXPECT_EQ(e.code(), _ZELMAR_FLAGROW::kOutOfRange);
-    EXPECT_STREQ(e.file(), "ishodniki/ZELMAR_FLAGROW.cpp");
+    EXPECT_STREQ(e.file(), kMembersFile);
     EXPECT_EQ(codeOf([&] { return v.all(6, 5); }), _ZELMAR_FLAGROW::kOutOfRange);
     EXPECT_EQ(v.schet(3, kToEnd), 32u);
     EXPECT_TRUE(v.all(34, 34));

@@ -227,11 +227,10 @@ void expectRaisedIn(const _ZELMAR_FLAGROW& e, std::int32_t code, const char* fil
 
 TEST(ErrorRecord, SingleBitMembersNameTheHeader) {
     ZELMAR_FLAGROW v(3);
-    constexpr const char* kHeader = "INCLUDE/ZELMAR_FLAGROW.h";
-    expectRaisedIn(errorOf([&] { v.vkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
-    expectRaisedIn(errorOf([&] { v.otkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
-    expectRaisedIn(errorOf([&] { v.invert(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
-    expectRaisedIn(errorOf([&] { (void)v.test(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeader);
+    expectRaisedIn(errorOf([&] { v.vkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeaderFile);
+    expectRaisedIn(errorOf([&] { v.otkl(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeaderFile);
+    expectRaisedIn(errorOf([&] { v.invert(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeaderFile);
+    expectRaisedIn(errorOf([&] { (void)v.test(3); }), _ZELMAR_FLAGROW::kOutOfRange, kHeaderFile);
 }
 
 TEST(ErrorRecord, OtherMembersNameTheImplementation) {
@@ -240,23 +239,24 @@ TEST(ErrorRecord, OtherMembersNameTheImplementation) {
     const ZELMAR_FLAGROW alsoEmpty;
     std::uint32_t words[4] = {};
     char text[8];
-    constexpr const char* kSource = "ishodniki/ZELMAR_FLAGROW.cpp";
-    expectRaisedIn(errorOf([&] { v.vkl(3, 2); }), _ZELMAR_FLAGROW::kOutOfRange, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.test(0, 1); }), _ZELMAR_FLAGROW::kEmpty, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.null(); }), _ZELMAR_FLAGROW::kEmpty, kSource);
-    expectRaisedIn(errorOf([&] { (void)empty.schet(); }), _ZELMAR_FLAGROW::kEmpty, kSource);
-    expectRaisedIn(errorOf([&] { (void)(empty != alsoEmpty); }), _ZELMAR_FLAGROW::kEmpty, kSource);
+    expectRaisedIn(errorOf([&] { v.vkl(3, 2); }), _ZELMAR_FLAGROW::kOutOfRange, kMembersFile);
+    expectRaisedIn(errorOf([&] { (void)empty.test(0, 1); }), _ZELMAR_FLAGROW::kEmpty, kMembersFile);
+    expectRaisedIn(errorOf([&] { (void)empty.null(); }), _ZELMAR_FLAGROW::kEmpty, kMembersFile);
+    expectRaisedIn(errorOf([&] { (void)empty.schet(); }), _ZELMAR_FLAGROW::kEmpty, kMembersFile);
+    expectRaisedIn(errorOf([&] { (void)(empty != alsoEmpty); }), _ZELMAR_FLAGROW::kEmpty,
+                   kMembersFile);
     expectRaisedIn(errorOf([&] { (void)empty.expStr(text, sizeof text); }), _ZELMAR_FLAGROW::kEmpty,
-                   kSource);
-    expectRaisedIn(errorOf([&] { v.impStr(nullptr); }), _ZELMAR_FLAGROW::kNullPointer, kSource);
+                   kMembersFile);
+    expectRaisedIn(errorOf([&] { v.impStr(nullptr); }), _ZELMAR_FLAGROW::kNullPointer,
+                   kMembersFile);
     expectRaisedIn(errorOf([&] { ZELMAR_FLAGROW(static_cast<const char*>(nullptr)); }),
-                   _ZELMAR_FLAGROW::kNullPointer, kSource);
-    expectRaisedIn(errorOf([&] { v.impStr("01", 3); }), _ZELMAR_FLAGROW::kOutOfRange, kSource);
+                   _ZELMAR_FLAGROW::kNullPointer, kMembersFile);
+    expectRaisedIn(errorOf([&] { v.impStr("01", 3); }), _ZELMAR_FLAGROW::kOutOfRange, kMembersFile);
     expectRaisedIn(errorOf([&] { (void)v.expUL(words, 4, 4, 3); }), _ZELMAR_FLAGROW::kOutOfRange,
-                   kSource);
+                   kMembersFile);
     expectRaisedIn(errorOf([&] { (void)v.impUL(4, 3, words, 4); }), _ZELMAR_FLAGROW::kOutOfRange,
-                   kSource);
-    expectRaisedIn(errorOf([&] { v.plus(kToEnd); }), _ZELMAR_FLAGROW::kNoMemory, kSource);
+                   kMembersFile);
+    expectRaisedIn(errorOf([&] { v.plus(kToEnd); }), _ZELMAR_FLAGROW::kNoMemory, kMembersFile);
 }
 
 }  // namespace

@@ -8,6 +8,11 @@
 
 namespace zf_test {
 
+/// The file named by the errors of the members inline in the public header.
+inline constexpr const char* kHeaderFile = Quandrelissa::detail::kPublicHeader;
+/// The file named by the errors of every other member: where their checks stand.
+inline constexpr const char* kMembersFile = "ishodniki/ZELMAR_FLAGROW.cpp";
+
 /// The error `call` throws; code 0 when it returns.
 template <class Call>
 Quandrelissa::_ZELMAR_FLAGROW errorOf(Call&& call) {

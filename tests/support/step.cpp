@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "ZELMAR_FLAGROW.h"
 #include "concat.h"
 
 namespace zf_test {
@@ -14,8 +15,9 @@ constexpr std::uint32_t kToEnd = ReferenceVector::kToEnd;
 // doubles it at every step, and the model, which works bit by bit, would soon take seconds.
 constexpr std::uint32_t kLargest = 16384;
 
-// Sizes crowd around word boundaries and the 255 bits of the console's buffers;
-// a few reach thousands of bits so that the wide kernels get whole blocks.
+// Sizes crowd around word boundaries, the thresholds of the header's inline loops and the 255
+// bits of the console's buffers; a few reach thousands of bits so that the wide kernels get
+// whole blocks.
 std::uint32_t pickSize(ByteSource& in, std::optional<std::uint32_t> focus) {
     if (focus) return in.byte() % 4 == 0 ? in.below(*focus + 2) : *focus;
     switch (in.byte() % 8) {
@@ -27,8 +29,10 @@ std::uint32_t pickSize(ByteSource& in, std::optional<std::uint32_t> focus) {
         case 3:
         case 4:
             return 32 * (1 + in.below(16)) - 1 + in.below(3);
-        case 5:
-            return 250 + in.below(12);
+        case 5: {
+            const std::span<const std::uint32_t> near = thresholdSizes();
+            return near[in.below(static_cast<std::uint32_t>(near.size()))];
+        }
         case 6:
             return in.below(600);
         default:
@@ -291,6 +295,21 @@ std::string textShown(const Step& s) {
 }
 
 }  // namespace
+
+std::span<const std::uint32_t> thresholdSizes() {
+    using Quandrelissa::detail::kFewWords;
+    using Quandrelissa::detail::kShortWords;
+    using Quandrelissa::detail::kWordBits;
+    static const std::vector<std::uint32_t> sizes = [] {
+        std::vector<std::uint32_t> all;
+        for (const std::uint32_t words : {kFewWords, kShortWords})
+            for (const std::uint32_t beside : {words - 1, words, words + 1})
+                for (const std::uint32_t bit : {kWordBits - 1, kWordBits, kWordBits + 1})
+                    all.push_back((beside - 1) * kWordBits + bit);
+        return all;
+    }();
+    return sizes;
+}
 
 std::string stepText(const Step& s) {
     std::string text;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,10 @@ struct Step {
     bool whole = false;        // a word import of the whole vector rather than of i .. j
     std::vector<std::uint32_t> words{};
 };
+
+/// Sizes at each threshold of the header's inline loops (kFewWords and kShortWords words), a word
+/// and a bit either side: 255, 256, 257 and 1023, 1024, 1025 among them.
+std::span<const std::uint32_t> thresholdSizes();
 
 /// Draws one step for the vectors as `model` holds them now. With `focus`, sizes are mostly that
 /// one and a few below it, so that a run keeps to vectors of about that length.
