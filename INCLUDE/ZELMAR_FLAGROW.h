@@ -438,10 +438,13 @@ public:
     ZELMAR_FLAGROW& operator-=(const ZELMAR_FLAGROW& r) noexcept;
     /// The bits of `a` not set in `b`, the size the smaller operand's. Throws 6.
     friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
-    /// An integer would silently become a vector of that many zeros.
-    ZELMAR_FLAGROW& operator-=(std::integral auto) = delete;
-    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, std::integral auto) = delete;
-    friend ZELMAR_FLAGROW operator-(std::integral auto, const ZELMAR_FLAGROW&) = delete;
+    /// A number is no operand, as for the other operators.
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator-=(T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator-(T, const ZELMAR_FLAGROW&) = delete;
 
     // ---- Growth keeping the bits --------------------------------------------
     // Spare storage may be kept past razmerUL() words; nado and copies hold exactly razmerUL().
