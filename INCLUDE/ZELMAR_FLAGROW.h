@@ -9,6 +9,11 @@
 //   4  a bit number or a range lies outside the vector or the text
 //   6  storage could not be allocated (or the size would pass 4294967295 bits)
 // Checks come before changes: after codes 1, 2 and 4 the vector is unchanged.
+//
+// Caller memory: a member that reads a caller's list, text, pattern or word buffer works as if it
+// had read all of it before the vector changes, also when it lies anywhere in the vector's own
+// storage (its spare words past razmerUL() included). Such memory is copied aside first, which
+// alone may throw 6; memory elsewhere is read in place.
 #ifndef ZELMAR_FLAGROW_H
 #define ZELMAR_FLAGROW_H
 
@@ -129,9 +134,9 @@ public:
     /// Re-sizes to `n` bits by the fill convention; the old bits are gone. n = 0 changes nothing.
     /// Throws 6, after which the vector is empty.
     ZELMAR_FLAGROW& nado(std::uint32_t n, std::int32_t fill = 0);
-    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` over them cyclically; the
-    /// pattern may lie in this vector's storage. An empty pattern empties the vector. Throws 4
-    /// (length past the pattern, nothing changed), 2 (null pattern, after the re-size), 6.
+    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` (caller memory) over them
+    /// cyclically. An empty pattern empties the vector. Throws 4 (length past the pattern, nothing
+    /// changed), 2 (null pattern, after the re-size), 6.
     ZELMAR_FLAGROW& nado(std::uint32_t n, const char* pattern, std::uint32_t length = 0);
 
     // ---- Single bits: throw 4 when i >= razmer() ----------------------------
@@ -183,9 +188,8 @@ public:
     // ---- Text form ----------------------------------------------------------
 
     /// Replaces the vector by characters start .. start + count - 1 of `text` (count -1: to its
-    /// end), reading no character at or past start + count; an empty text empties it. The text
-    /// may lie in this vector's storage. Throws 2 (null), 4 (start or start + count past the
-    /// text), 6.
+    /// end), reading no character at or past start + count (caller memory); an empty text empties
+    /// it. Throws 2 (null), 4 (start or start + count past the text), 6.
     void impStr(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
     /// Writes the text and NUL-fills the rest of `buffer`; returns 0, or without writing the size
     /// needed (razmer() + 1) when `buffer` is null or smaller. Throws 1 on an empty vector given a
@@ -205,9 +209,9 @@ public:
     std::uint32_t impUL(const std::uint32_t* buffer, std::uint32_t count);
     /// Writes the bits of `buffer` into bits from .. to (to -1: the last bit; past the end: the
     /// vector grows to to + 1 bits); returns 0, or without change the words needed when `count`
-    /// is too small. The buffer may be or overlap this vector's storage (data()): it is read as
-    /// it was before the call. Throws 4 when to < from (on an empty vector also for to -1 and
-    /// from > 0), 2 for a null buffer that would be read, 6 (the vector then unchanged).
+    /// is too small. The buffer is caller memory. Throws 4 when to < from (on an empty vector also
+    /// for to -1 and from > 0), 2 for a null buffer that would be read, 6 (the vector then
+    /// unchanged).
     std::uint32_t impUL(std::uint32_t from, std::uint32_t to, const std::uint32_t* buffer,
                         std::uint32_t count);
     /// expUL into a span: returns 0 when written, else the words needed.
@@ -465,7 +469,8 @@ public:
 
     // ---- Many listed bits ---------------------------------------------------
     // Every index is checked first: throws 4 (the vector unchanged) if any is >= razmer().
-    // Duplicates and any order are allowed.
+    // Duplicates and any order are allowed; the list is caller memory (6 when it cannot be
+    // copied aside).
 
     /// Sets the listed bits.
     ZELMAR_FLAGROW& vkl(std::span<const std::uint32_t> bits);
@@ -578,6 +583,18 @@ private:
     /// push_back once the storage is full.
     ZELMAR_FLAGROW& pushBackGrowing(bool value);
 };
+
+namespace detail {
+/// Whether `bytes` bytes at `p` share memory with any word of `v`'s storage, up to its capacity:
+/// the one test by which every member finds caller memory that it must copy aside.
+inline bool liesInStorage(const ZELMAR_FLAGROW& v, const void* p, std::size_t bytes) noexcept {
+    const auto* own = static_cast<const char*>(static_cast<const void*>(v.data()));
+    const auto* first = static_cast<const char*>(p);
+    const std::size_t held = (std::size_t{v.capacity()} + 31) / 32 * sizeof(std::uint32_t);
+    const std::less<const char*> before;
+    return bytes != 0 && own != nullptr && before(first, own + held) && before(own, first + bytes);
+}
+}  // namespace detail
 
 // The one-bit members: one bound check, one word read and, for the modifiers, written back.
 // Their errors name this header. The storage is read before the check so that a loop of them
@@ -864,11 +881,12 @@ inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t 
 }
 
 // The buffer over the whole of a short vector, the storage bits of its last word kept. A buffer
-// that overlaps the storage starts within it, so the ascending loop reads every word before it
-// writes over it, as the contract's "read as it was before the call" needs.
+// in the storage goes out of line, to be copied aside.
 inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
     const std::uint32_t n = wordCount;
-    if (!isShort() || buffer == nullptr || count < n) return impUL(0, kToEnd, buffer, count);
+    if (!isShort() || buffer == nullptr || count < n ||
+        detail::liesInStorage(*this, buffer, std::size_t{n} * sizeof(std::uint32_t)))
+        return impUL(0, kToEnd, buffer, count);
     std::uint32_t* const w = words;
     if (n - 1 > kFewWords) {
         std::memmove(w, buffer, (n - 1) * sizeof(std::uint32_t));
