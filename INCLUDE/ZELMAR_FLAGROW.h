@@ -591,7 +591,7 @@ inline bool liesInStorage(const ZELMAR_FLAGROW& v, const void* p, std::size_t by
     const auto* own = static_cast<const char*>(static_cast<const void*>(v.data()));
     const auto* first = static_cast<const char*>(p);
     const std::size_t held = (std::size_t{v.capacity()} + 31) / 32 * sizeof(std::uint32_t);
-    const std::less<const char*> before;
+    const std::less<> before;
     return bytes != 0 && own != nullptr && before(first, own + held) && before(own, first + bytes);
 }
 }  // namespace detail
