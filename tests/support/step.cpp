@@ -155,8 +155,9 @@ void pickCallerMemory(ByteSource& in, Step& s, const ReferenceVector& target) {
     }
 }
 
-// The call a kind makes, with %t and %o for the target and source slots and %n, %i, %j, %f
-// (fill), %x (text), %s (start), %c (count) and %w (words) for the arguments.
+// The call a kind makes, with %t and %o for the target and source slots, %n, %i, %j, %f
+// (fill), %x (text), %s (start), %c (count) and %w (words) for the arguments, and %m for where
+// caller memory placed in a vector's storage lies.
 const char* formOf(const Step& s) {
     switch (s.kind) {
         case Kind::constructFill:
