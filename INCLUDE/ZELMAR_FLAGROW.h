@@ -14,11 +14,15 @@
 // inline here. The bodies of the members that short vectors run inline follow in
 // zelmar_flagrow/short_paths.h, over the word arithmetic of zelmar_flagrow/words.h and the
 // argument rules of zelmar_flagrow/rules.h.
+//
+// Caller memory: a member that reads a caller's list, text, pattern or word buffer works as if it
+// had read all of it before the vector changes, also when it lies anywhere in the vector's own
+// storage (its spare words past razmerUL() included). Such memory is copied aside first, which
+// alone may throw 6; memory elsewhere is read in place.
 #ifndef ZELMAR_FLAGROW_H
 #define ZELMAR_FLAGROW_H
 
 #include <bit>
-#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -114,9 +118,9 @@ public:
     /// Re-sizes to `n` bits by the fill convention; the old bits are gone. n = 0 changes nothing.
     /// Throws 6, after which the vector is empty.
     ZELMAR_FLAGROW& nado(std::uint32_t n, std::int32_t fill = 0);
-    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` over them cyclically; the
-    /// pattern may lie in this vector's storage. An empty pattern empties the vector. Throws 4
-    /// (length past the pattern, nothing changed), 2 (null pattern, after the re-size), 6.
+    /// Re-sizes to `n` bits (n = 0: keeps the size) and lays `pattern` (caller memory) over them
+    /// cyclically. An empty pattern empties the vector. Throws 4 (length past the pattern, nothing
+    /// changed), 2 (null pattern, after the re-size), 6.
     ZELMAR_FLAGROW& nado(std::uint32_t n, const char* pattern, std::uint32_t length = 0);
 
     // ---- Single bits: throw 4 when i >= razmer() ----------------------------
@@ -168,9 +172,8 @@ public:
     // ---- Text form ----------------------------------------------------------
 
     /// Replaces the vector by characters start .. start + count - 1 of `text` (count -1: to its
-    /// end), reading no character at or past start + count; an empty text empties it. The text
-    /// may lie in this vector's storage. Throws 2 (null), 4 (start or start + count past the
-    /// text), 6.
+    /// end), reading no character at or past start + count (caller memory); an empty text empties
+    /// it. Throws 2 (null), 4 (start or start + count past the text), 6.
     void impStr(const char* text, std::uint32_t start = 0, std::uint32_t count = kToEnd);
     /// Writes the text and NUL-fills the rest of `buffer`; returns 0, or without writing the size
     /// needed (razmer() + 1) when `buffer` is null or smaller. Throws 1 on an empty vector given a
@@ -190,9 +193,9 @@ public:
     std::uint32_t impUL(const std::uint32_t* buffer, std::uint32_t count);
     /// Writes the bits of `buffer` into bits from .. to (to -1: the last bit; past the end: the
     /// vector grows to to + 1 bits); returns 0, or without change the words needed when `count`
-    /// is too small. The buffer may be or overlap this vector's storage (data()): it is read as
-    /// it was before the call. Throws 4 when to < from (on an empty vector also for to -1 and
-    /// from > 0), 2 for a null buffer that would be read, 6 (the vector then unchanged).
+    /// is too small. The buffer is caller memory. Throws 4 when to < from (on an empty vector also
+    /// for to -1 and from > 0), 2 for a null buffer that would be read, 6 (the vector then
+    /// unchanged).
     std::uint32_t impUL(std::uint32_t from, std::uint32_t to, const std::uint32_t* buffer,
                         std::uint32_t count);
     /// expUL into a span: returns 0 when written, else the words needed.
@@ -423,10 +426,13 @@ public:
     ZELMAR_FLAGROW& operator-=(const ZELMAR_FLAGROW& r) noexcept;
     /// The bits of `a` not set in `b`, the size the smaller operand's. Throws 6.
     friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
-    /// An integer would silently become a vector of that many zeros.
-    ZELMAR_FLAGROW& operator-=(std::integral auto) = delete;
-    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, std::integral auto) = delete;
-    friend ZELMAR_FLAGROW operator-(std::integral auto, const ZELMAR_FLAGROW&) = delete;
+    /// A number is no operand, as for the other operators.
+    template <detail::Number T>
+    ZELMAR_FLAGROW& operator-=(T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator-(const ZELMAR_FLAGROW&, T) = delete;
+    template <detail::Number T>
+    friend ZELMAR_FLAGROW operator-(T, const ZELMAR_FLAGROW&) = delete;
 
     // ---- Growth keeping the bits --------------------------------------------
     // Spare storage may be kept past razmerUL() words; nado and copies hold exactly razmerUL().
@@ -447,7 +453,8 @@ public:
 
     // ---- Many listed bits ---------------------------------------------------
     // Every index is checked first: throws 4 (the vector unchanged) if any is >= razmer().
-    // Duplicates and any order are allowed.
+    // Duplicates and any order are allowed; the list is caller memory (6 when it cannot be
+    // copied aside).
 
     /// Sets the listed bits.
     ZELMAR_FLAGROW& vkl(std::span<const std::uint32_t> bits);

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <string>
 
 #include "bitrange.h"
 #include "errors.h"
@@ -43,15 +42,6 @@ std::uint32_t largestIndex(std::span<const std::uint32_t> bits) noexcept {
     return largest;
 }
 
-// Every index is checked before the first change, so that a refused list changes nothing.
-template <class Change>
-void changeListed(Word* words, std::uint32_t size, std::span<const std::uint32_t> bits,
-                  Change change) {
-    if (!bits.empty() && largestIndex(bits) >= size)
-        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
-    for (const std::uint32_t i : bits) change(words[i >> 5], Word{1} << (i & 31));
-}
-
 Word* allocate(std::size_t count) {
     Word* fresh = nullptr;
     try {
@@ -83,21 +73,38 @@ Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits,
     return fresh;
 }
 
-// Whether `bytes` bytes at `p` share memory with `count` words at `w`: a buffer that is the
-// vector's own storage must be read as it was before the vector changes.
-bool overlaps(const void* p, std::size_t bytes, const Word* w, std::size_t count) noexcept {
-    const auto first = reinterpret_cast<std::uintptr_t>(p);
-    const auto own = reinterpret_cast<std::uintptr_t>(w);
-    return bytes != 0 && count != 0 && first < own + count * sizeof(Word) && own < first + bytes;
-}
-
-// The `n` characters at `text` taken aside, for a text that lies in the storage about to change.
-std::string charactersAside(const char* text, std::size_t n) {
-    try {
-        return {text, n};
-    } catch (...) {
-        detail::outOfMemory(ZELMAR_FLAGROW_HERE);
+// A caller's list, text, pattern or buffer as it was when the member was called: copied aside
+// when it lies in the vector's storage, which the member is about to change (or free), and read
+// where it is otherwise, at no cost.
+template <class T>
+class AsCalled {
+public:
+    AsCalled(const ZELMAR_FLAGROW& v, const T* given, std::size_t n) : data_(given) {
+        if (!detail::liesInStorage(v.data(), v.capacity(), given, n * sizeof(T))) return;
+        try {
+            copy_ = std::make_unique_for_overwrite<T[]>(n);
+        } catch (...) {
+            detail::outOfMemory(ZELMAR_FLAGROW_HERE);
+        }
+        std::copy_n(given, n, copy_.get());
+        data_ = copy_.get();
     }
+    const T* data() const noexcept { return data_; }
+
+private:
+    std::unique_ptr<T[]> copy_;
+    const T* data_;
+};
+
+// Every index is checked before the first change, so that a refused list changes nothing.
+template <class Change>
+void changeListed(const ZELMAR_FLAGROW& v, Word* words, std::span<const std::uint32_t> bits,
+                  Change change) {
+    if (!bits.empty() && largestIndex(bits) >= v.razmer())
+        throw _ZELMAR_FLAGROW(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
+    const AsCalled<std::uint32_t> list(v, bits.data(), bits.size());
+    for (const std::uint32_t i : std::span(list.data(), bits.size()))
+        change(words[i >> 5], Word{1} << (i & 31));
 }
 
 // The end (one past the last bit) of the range i .. j once j is cut at the last bit.
@@ -216,21 +223,17 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, const char* pattern, std::
     // The scan stops at the NUL, so no byte past the pattern is read.
     if (pattern != nullptr && length != 0 && std::memchr(pattern, 0, length) != nullptr)
         raise(_ZELMAR_FLAGROW::kOutOfRange, ZELMAR_FLAGROW_HERE);
-    std::string aside;
-    if (pattern != nullptr && overlaps(pattern, length != 0 ? length : 1, words, wordCount)) {
-        aside = charactersAside(pattern, length != 0 ? length : std::strlen(pattern));
-        pattern = aside.c_str();
-    }
+    const std::size_t period = pattern == nullptr ? 0 : length != 0 ? length : std::strlen(pattern);
+    const AsCalled<char> kept(*this, pattern, period);
     nado(n, -1);
     if (pattern == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
-    const std::size_t period = length != 0 ? length : std::strlen(pattern);
     if (period == 0) {
         release();
         return *this;
     }
     if (bitCount == 0) return *this;
     const std::size_t first = period < bitCount ? period : bitCount;
-    kernels().textToBits(pattern, first, words);
+    kernels().textToBits(kept.data(), first, words);
     detail::repeatPrefix(words, first, bitCount);
     assert(invariantHolds(*this));
     return *this;
@@ -319,19 +322,14 @@ void ZELMAR_FLAGROW::impStr(const char* text, std::uint32_t start, std::uint32_t
         wordCount = 0;
         return;
     }
-    const char* source = text + start;
-    std::string aside;
-    if (overlaps(source, n, words, wordCount)) {
-        aside = charactersAside(source, n);
-        source = aside.data();
-    }
+    const AsCalled<char> source(*this, text + start, n);
     if (capacityBits < n) {
         nado(n, -1);
     } else {
         bitCount = n;
         wordCount = static_cast<std::uint32_t>(wordsFor(n));
     }
-    kernels().textToBits(source, n, words);
+    kernels().textToBits(source.data(), n, words);
     assert(invariantHolds(*this));
 }
 
@@ -385,17 +383,13 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
     const auto need = static_cast<std::uint32_t>(wordsFor(n));
     if (need > count) return need;
     if (buffer == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
+    const AsCalled<Word> source(*this, buffer, need);
     if (to >= bitCount) {
-        // The old words, which the buffer may be, are freed only after it has been read.
         Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from);
-        detail::depositBits(fresh, from, n, buffer);
+        detail::depositBits(fresh, from, n, source.data());
         adopt(fresh, to + 1);
-    } else if (overlaps(buffer, std::size_t{need} * sizeof(Word), words, wordCount)) {
-        const std::unique_ptr<Word[]> aside(allocate(need));
-        std::memcpy(aside.get(), buffer, std::size_t{need} * sizeof(Word));
-        detail::depositBits(words, from, n, aside.get());
     } else {
-        detail::depositBits(words, from, n, buffer);
+        detail::depositBits(words, from, n, source.data());
     }
     assert(invariantHolds(*this));
     return 0;
@@ -478,17 +472,17 @@ void ZELMAR_FLAGROW::reserve(std::uint32_t bits) {
 // ---- Many listed bits --------------------------------------------------------------
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::vkl(std::span<const std::uint32_t> bits) {
-    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word |= bit; });
+    changeListed(*this, words, bits, [](Word& word, Word bit) { word |= bit; });
     return *this;
 }
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::otkl(std::span<const std::uint32_t> bits) {
-    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word &= ~bit; });
+    changeListed(*this, words, bits, [](Word& word, Word bit) { word &= ~bit; });
     return *this;
 }
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::span<const std::uint32_t> bits) {
-    changeListed(words, bitCount, bits, [](Word& word, Word bit) { word ^= bit; });
+    changeListed(*this, words, bits, [](Word& word, Word bit) { word ^= bit; });
     return *this;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace Quandrelissa::detail {
 
@@ -39,6 +40,18 @@ constexpr bool bufferTakes(const std::uint32_t* buffer, std::uint32_t count,
 /// `mostWords` words.
 constexpr bool inlineLoopsTake(std::uint32_t bits, std::uint32_t mostWords) noexcept {
     return bits - 1u < mostWords * 32u;
+}
+
+/// Whether `bytes` bytes at `p` share memory with any word of a vector's storage, `words` holding
+/// `capacityBits` bits (spare words included): the one test by which every member finds caller
+/// memory that it must copy aside before the vector changes.
+inline bool liesInStorage(const std::uint32_t* words, std::uint32_t capacityBits, const void* p,
+                          std::size_t bytes) noexcept {
+    const auto* own = static_cast<const char*>(static_cast<const void*>(words));
+    const auto* first = static_cast<const char*>(p);
+    const std::size_t held = (std::size_t{capacityBits} + 31) / 32 * sizeof(std::uint32_t);
+    const std::less<> before;
+    return bytes != 0 && own != nullptr && before(first, own + held) && before(own, first + bytes);
 }
 
 }  // namespace Quandrelissa::detail

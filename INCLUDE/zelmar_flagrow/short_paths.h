@@ -209,8 +209,11 @@ inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t 
     return 0;
 }
 
+// A buffer in the storage goes out of line, to be copied aside.
 inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
-    if (!isShort() || !detail::bufferTakes(buffer, count, detail::wordsFor(bitCount)))
+    const std::size_t n = detail::wordsFor(bitCount);
+    if (!isShort() || !detail::bufferTakes(buffer, count, n) ||
+        detail::liesInStorage(words, capacityBits, buffer, n * sizeof(detail::Word)))
         return impUL(0, kToEnd, buffer, count);
     detail::importWhole(words, bitCount, buffer, detail::InlineLoops{});
     return 0;

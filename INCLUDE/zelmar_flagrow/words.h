@@ -40,6 +40,10 @@ constexpr Word highMask(std::uint64_t b) noexcept {
     return kAllOnes << static_cast<unsigned>(b % kWordBits);
 }
 
+/// The index of the last word of a vector of `bits` bits, bits > 0: the number of whole words
+/// before it. Worked in 32 bits, so that no compiler sees a count near SIZE_MAX in it.
+constexpr std::size_t lastWordIndex(std::uint32_t bits) noexcept { return (bits - 1u) / kWordBits; }
+
 /// The meaningful part of the last word of a vector of `bits` bits, bits > 0.
 constexpr Word lastWord(const Word* words, std::uint64_t bits) noexcept {
     return words[wordsFor(bits) - 1] & lowMask(bits);
@@ -74,14 +78,14 @@ constexpr std::uint64_t popcountWords(const Word* w, std::size_t n) noexcept {
 /// The number of set bits of a vector of `bits` bits, bits > 0.
 template <class CountWords>
 std::uint64_t countBits(const Word* w, std::uint32_t bits, CountWords countWords) noexcept {
-    const std::size_t last = wordsFor(bits) - 1;
+    const std::size_t last = lastWordIndex(bits);
     return countWords(w, last) + popcount64(w[last] & lowMask(bits));
 }
 
 /// Whether a vector of `bits` bits, bits > 0, has a set bit.
 template <class AnyInWords>
 bool anyBit(const Word* w, std::uint32_t bits, AnyInWords anyInWords) noexcept {
-    const std::size_t last = wordsFor(bits) - 1;
+    const std::size_t last = lastWordIndex(bits);
     return (w[last] & lowMask(bits)) != 0 || anyInWords(w, last);
 }
 
@@ -89,7 +93,7 @@ bool anyBit(const Word* w, std::uint32_t bits, AnyInWords anyInWords) noexcept {
 /// compares whole words.
 template <class SameWords>
 bool equalBits(const Word* a, const Word* b, std::uint32_t bits, SameWords sameWords) noexcept {
-    const std::size_t last = wordsFor(bits) - 1;
+    const std::size_t last = lastWordIndex(bits);
     return ((a[last] ^ b[last]) & lowMask(bits)) == 0 && sameWords(a, b, last);
 }
 
@@ -98,21 +102,20 @@ bool equalBits(const Word* a, const Word* b, std::uint32_t bits, SameWords sameW
 template <class Loops>
 void exportWhole(Word* out, std::size_t count, const Word* w, std::uint32_t bits,
                  Loops loops) noexcept {
-    const std::size_t n = wordsFor(bits);
-    loops.copy(out, w, n - 1);
-    out[n - 1] = w[n - 1] & lowMask(bits);
-    loops.zero(out + n, count - n);
+    const std::size_t last = lastWordIndex(bits);
+    loops.copy(out, w, last);
+    out[last] = w[last] & lowMask(bits);
+    loops.zero(out + last + 1, count - last - 1);
 }
 
 /// The words of `in` over the whole of a vector of `bits` bits, bits > 0, the storage bits of its
-/// last word kept. `in` may be the vector's own storage at or past `w`: the ascending copy reads
-/// every word before it writes over it.
+/// last word kept. `in` lies outside the vector's storage.
 template <class Loops>
 void importWhole(Word* w, std::uint32_t bits, const Word* in, Loops loops) noexcept {
-    const std::size_t n = wordsFor(bits);
-    loops.copy(w, in, n - 1);
+    const std::size_t last = lastWordIndex(bits);
+    loops.copy(w, in, last);
     const Word mask = lowMask(bits);
-    w[n - 1] = (w[n - 1] & ~mask) | (in[n - 1] & mask);
+    w[last] = (w[last] & ~mask) | (in[last] & mask);
 }
 
 // ---- Two operands ------------------------------------------------------------------------------
@@ -142,7 +145,7 @@ template <class Op>
 bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op) noexcept {
     if (bits == 0) return false;
     constexpr std::size_t kBlock = 64;
-    const std::size_t full = wordsFor(bits) - 1;
+    const std::size_t full = lastWordIndex(bits);
     for (std::size_t k = 0; k < full; k += kBlock) {
         const std::size_t end = full - k < kBlock ? full : k + kBlock;
         Word seen = 0;

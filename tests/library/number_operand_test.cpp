@@ -31,6 +31,10 @@ concept Append = requires(L l, R r) {
     l += r;
 };
 template <class L, class R>
+concept SubtractAssign = requires(L l, R r) {
+    l -= r;
+};
+template <class L, class R>
 concept And = requires(L l, R r) {
     l& r;
 };
@@ -41,6 +45,10 @@ concept Or = requires(L l, R r) {
 template <class L, class R>
 concept Xor = requires(L l, R r) {
     l ^ r;
+};
+template <class L, class R>
+concept Subtract = requires(L l, R r) {
+    l - r;
 };
 template <class L, class R>
 concept Equal = requires(L l, R r) {
@@ -58,8 +66,9 @@ concept Less = requires(L l, R r) {
 template <class N>
 constexpr bool refusedWith() {
     using V = ZELMAR_FLAGROW&;
-    return !AndAssign<V, N> && !OrAssign<V, N> && !XorAssign<V, N> && !Append<V, N> && !And<V, N> &&
-           !And<N, V> && !Or<V, N> && !Or<N, V> && !Xor<V, N> && !Xor<N, V> && !Equal<V, N> &&
+    return !AndAssign<V, N> && !OrAssign<V, N> && !XorAssign<V, N> && !Append<V, N> &&
+           !SubtractAssign<V, N> && !And<V, N> && !And<N, V> && !Or<V, N> && !Or<N, V> &&
+           !Xor<V, N> && !Xor<N, V> && !Subtract<V, N> && !Subtract<N, V> && !Equal<V, N> &&
            !Equal<N, V> && !NotEqual<V, N> && !NotEqual<N, V> && !Less<V, N> && !Less<N, V>;
 }
 
@@ -74,8 +83,9 @@ static_assert(refusedWith<Plain>());
 // The vector operands, and what converts to one without being a number, still work.
 using C = const ZELMAR_FLAGROW&;
 static_assert(AndAssign<ZELMAR_FLAGROW&, C> && OrAssign<ZELMAR_FLAGROW&, C> &&
-              XorAssign<ZELMAR_FLAGROW&, C> && Append<ZELMAR_FLAGROW&, C> && And<C, C> &&
-              Or<C, C> && Xor<C, C> && Equal<C, C> && NotEqual<C, C> && Less<C, C>);
+              XorAssign<ZELMAR_FLAGROW&, C> && Append<ZELMAR_FLAGROW&, C> &&
+              SubtractAssign<ZELMAR_FLAGROW&, C> && And<C, C> && Or<C, C> && Xor<C, C> &&
+              Subtract<C, C> && Equal<C, C> && NotEqual<C, C> && Less<C, C>);
 static_assert(OrAssign<ZELMAR_FLAGROW&, const char*> && Equal<C, const char*>);
 
 TEST(NumberOperand, CountConstructorStaysImplicit) {

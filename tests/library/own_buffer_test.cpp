@@ -77,5 +77,43 @@ TEST(OwnCharacters, TextAndPatternFromTheStorageAreReadBeforeItChanges) {
     EXPECT_EQ(bits(pattern), "01011101011101011101");
 }
 
+// A list in the words it changes: bit 38 set by the first index turns the second, 0, into 64,
+// one past the end, unless the list is read as it was. In otkl, clearing bit 33 turns the second
+// index, 7, into 5, a bit that was never listed.
+TEST(OwnWords, ListedBitsFromTheStorageAreTheListAsItWasBeforeTheCall) {
+    ZELMAR_FLAGROW set(64);
+    set.vkl(1).vkl(2).vkl(5);
+    set.vkl(std::span(set.data(), 2));
+    EXPECT_EQ(bits(set), "111001" + std::string(32, '0') + "1" + std::string(25, '0'));
+
+    ZELMAR_FLAGROW flipped(64);
+    flipped.vkl(1).vkl(2).vkl(5);
+    flipped.invert(std::span(flipped.data(), 2));
+    EXPECT_EQ(bits(flipped), bits(set));
+
+    ZELMAR_FLAGROW cleared(64);
+    cleared.vkl(0).vkl(5).vkl(32).vkl(33).vkl(34);
+    cleared.otkl(std::span(cleared.data(), 2));
+    EXPECT_EQ(bits(cleared), "100001" + std::string(26, '0') + "101" + std::string(29, '0'));
+}
+
+// "011" in word 1, which resize(32) and a zero-character import leave as spare storage: the
+// re-size to 8 bits frees that storage, so the pattern must be read before it.
+TEST(OwnCharacters, PatternInTheSpareStorageIsReadBeforeTheReSize) {
+    const std::uint32_t pattern = 0x00313130u;
+    ZELMAR_FLAGROW shrunk(64);
+    ASSERT_EQ(shrunk.impUL(32, 63, &pattern, 1), 0u);
+    shrunk.resize(32);
+    shrunk.nado(8, reinterpret_cast<const char*>(shrunk.data() + 1));
+    EXPECT_EQ(bits(shrunk), "01101101");
+
+    ZELMAR_FLAGROW emptied(64);
+    ASSERT_EQ(emptied.impUL(32, 63, &pattern, 1), 0u);
+    emptied.impStr("1", 1);
+    ASSERT_EQ(emptied.razmer(), 0u);
+    emptied.nado(8, reinterpret_cast<const char*>(emptied.data() + 1));
+    EXPECT_EQ(bits(emptied), "01101101");
+}
+
 }  // namespace
 }  // namespace zf_test

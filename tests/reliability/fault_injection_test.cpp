@@ -227,6 +227,22 @@ TEST_P(FaultInjection, GrowthIsRefusedWithTheVectorUnchanged) {
         After::unchanged);
 }
 
+// Caller memory in the vector's own storage is copied aside before anything changes. The last
+// word, fill 1 past the cleared half, starts with a byte that is no '0' at every size.
+TEST_P(FaultInjection, CallerMemoryInTheStorageIsRefusedWithTheVectorUnchanged) {
+    failEachAllocation(
+        "word import from its own words",
+        [](Operands& o) { o.target.impUL(o.target.data(), o.target.razmerUL()); },
+        After::unchanged);
+    failEachAllocation(
+        "pattern from its own last word",
+        [](Operands& o) {
+            const auto* last = o.target.data() + o.target.razmerUL() - 1;
+            o.target.nado(0, reinterpret_cast<const char*>(last), 1);
+        },
+        After::unchanged);
+}
+
 TEST_P(FaultInjection, GrowthKeepingTheBitsIsRefusedWithTheVectorUnchanged) {
     failEachAllocation(
         "resize", [](Operands& o) { o.target.resize(o.target.razmer() + 40, true); },

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <span>
 #include <sstream>
@@ -111,6 +112,51 @@ template <class V>
 OwnWords ownWords(const Step& s, const V& o) {
     const std::uint32_t skip = o.razmerUL() == 0 ? 0 : s.n % o.razmerUL();
     return {{o.data() + skip, std::size_t{o.razmerUL() - skip}}, o.razmer() - 32 * skip};
+}
+
+// The step's list, text or words put in o's storage: in its live words from word s.at (modulo
+// their count) on, growing o where they reach past its end, or in the spare words just past its
+// size. The class is handed them there; the model, whose storage keeps no spare words, is handed
+// the step's own copy, which is what every member must behave as if it had read.
+template <class V>
+void callerMemoryInStorage(const Step& s, Slots<V>& v, Outcome& out) {
+    V& t = v[s.target];
+    V& o = v[s.source];
+    const bool isText = s.fill == 3 || s.fill == 4;
+    std::vector<std::uint32_t> placed = s.words;
+    if (isText) {
+        placed.assign((s.text.size() + 3) / 4, 0);
+        std::memcpy(placed.data(), s.text.data(), s.text.size());
+    }
+    const auto length = static_cast<std::uint32_t>(placed.size());
+    const std::uint32_t size = o.razmer();
+    const bool live = s.kind == Kind::callerMemoryInLiveWords;
+    const std::uint32_t at = live && o.razmerUL() != 0 ? s.at % o.razmerUL() : o.razmerUL();
+    o.impUL(32 * at, 32 * (at + length) - 1, placed.data(), length);
+    if (!live) o.resize(size);
+    const std::uint32_t* words = placed.data();
+    if constexpr (std::is_same_v<V, Quandrelissa::ZELMAR_FLAGROW>) words = o.data() + at;
+    const auto* text = reinterpret_cast<const char*>(words);
+    const std::span<const std::uint32_t> list(words, length);
+    switch (s.fill) {
+        case 0:
+            out.value = same(t.vkl(list), t);
+            break;
+        case 1:
+            out.value = same(t.otkl(list), t);
+            break;
+        case 2:
+            out.value = same(t.invert(list), t);
+            break;
+        case 3:
+            out.value = same(t.nado(s.n, text, s.start), t);
+            break;
+        case 4:
+            t.impStr(text, s.start, s.count);
+            break;
+        default:
+            out.value = s.whole ? t.impUL(words, s.count) : t.impUL(s.i, s.j, words, s.count);
+    }
 }
 
 template <class V>
@@ -375,6 +421,10 @@ void applyUnchecked(const Step& s, Slots<V>& v, Outcome& out) {
             if (op == 2) out.value = same(t.invert(listed), t);
             break;
         }
+        case Kind::callerMemoryInLiveWords:
+        case Kind::callerMemoryInSpareWords:
+            callerMemoryInStorage(s, v, out);
+            break;
         case Kind::switchKernels:
         case Kind::count_:
             break;

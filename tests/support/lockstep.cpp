@@ -47,11 +47,13 @@ bool invariantsHold(const ZELMAR_FLAGROW& v) {
 }
 
 // Refusals of codes 1, 2 and 4 come before any change, all but the pattern fill's, which comes
-// after its re-size.
+// after its re-size. A step that places caller memory in a vector's storage changes it before the
+// call; there the model, which refuses before it changes anything, is the check.
 bool refusedWithoutChange(const Step& s, const Outcome& out) {
     const bool refused = out.code == Error::kEmpty || out.code == Error::kNullPointer ||
                          out.code == Error::kOutOfRange;
-    return refused && !(s.kind == Kind::nadoPattern && out.code == Error::kNullPointer);
+    return refused && !(s.kind == Kind::nadoPattern && out.code == Error::kNullPointer) &&
+           !placesCallerMemory(s.kind);
 }
 
 std::string shown(const Outcome& o) {

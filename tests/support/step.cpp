@@ -104,7 +104,7 @@ std::uint32_t pickTextPosition(ByteSource& in, std::uint32_t length) {
 // The words an export of i .. j or an import into it takes, or 1 when the range is refused.
 std::uint32_t wordsNeeded(const Step& s, const ReferenceVector& v) {
     const bool import = s.kind == Kind::importWords || s.kind == Kind::importWordsRange ||
-                        s.kind == Kind::importWordsSpan;
+                        s.kind == Kind::importWordsSpan || placesCallerMemory(s.kind);
     if (!import) {
         if (v.razmer() == 0) return 1;
         const std::uint32_t from = s.i == kToEnd && s.j == kToEnd ? 0 : s.i;
@@ -138,8 +138,30 @@ void pickWords(ByteSource& in, Step& s, const ReferenceVector& v) {
     if (s.null && in.byte() % 2 == 0) s.count = 0;
 }
 
-// The call a kind makes, with %t and %o for the target and source slots and %n, %i, %j, %f
-// (fill), %x (text), %s (start), %c (count) and %w (words) for the arguments.
+// Which member reads the caller memory (fill: the listed-bit forms, the pattern fill, the text
+// import, the word import) and what it holds: bit numbers of the target, a text, or words.
+void pickCallerMemory(ByteSource& in, Step& s, const ReferenceVector& target) {
+    s.fill = in.byte() % 6;
+    s.at = in.below(600);
+    s.whole = s.i % 2 == 0;
+    if (s.fill < 3) {
+        s.words.resize(1 + in.below(8));
+        for (auto& w : s.words) w = pickIndex(in, target.razmer());
+    } else if (s.fill < 5) {
+        s.text = pickText(in, 300);
+        const std::uint32_t length = textLength(s.text);
+        s.start = pickTextPosition(in, length);
+        s.count = pickTextPosition(in, length);
+    } else {
+        pickWords(in, s, target);
+        s.null = false;
+        if (s.words.empty()) s.words.push_back(0xDEADBEEFu);
+    }
+}
+
+// The call a kind makes, with %t and %o for the target and source slots, %n, %i, %j, %f
+// (fill), %x (text), %s (start), %c (count) and %w (words) for the arguments, and %m for where
+// caller memory placed in a vector's storage lies.
 const char* formOf(const Step& s) {
     switch (s.kind) {
         case Kind::constructFill:
@@ -281,6 +303,17 @@ const char* formOf(const Step& s) {
         case Kind::importOwnWordsWhole:
             return s.fill == 0 ? "%t.impUL(span of %o's words from %n)"
                                : "%t.impUL(%o's words from %n)";
+        case Kind::callerMemoryInLiveWords:
+        case Kind::callerMemoryInSpareWords: {
+            static constexpr const char* kForms[] = {"%t.vkl(%w in %m)",
+                                                     "%t.otkl(%w in %m)",
+                                                     "%t.invert(%w in %m)",
+                                                     "%t.nado(%n, %x in %m, %s)",
+                                                     "%t.impStr(%x in %m, %s, %c)",
+                                                     "%t.impUL(%i, %j, %w in %m, %c)"};
+            if (s.fill == 5 && s.whole) return "%t.impUL(%w in %m, %c)";
+            return kForms[s.fill % 6];
+        }
         case Kind::count_:
             break;
     }
@@ -346,6 +379,12 @@ std::string stepText(const Step& s) {
             case 'c':
                 text += std::to_string(s.count);
                 break;
+            case 'm':
+                text += s.kind == Kind::callerMemoryInLiveWords
+                            ? concat("v", std::to_string(s.source), "'s live words from word ",
+                                     std::to_string(s.at), " (mod its words)")
+                            : concat("v", std::to_string(s.source), "'s spare words");
+                break;
             default:
                 text += s.null ? "null" : concat("words[", std::to_string(s.words.size()), "]");
         }
@@ -364,7 +403,8 @@ Step readStep(ByteSource& in, const Slots<ReferenceVector>& model,
     // As a shift, n reaches past the end and -1; as a size it stays small.
     const bool isSize = s.kind == Kind::constructFill || s.kind == Kind::constructPattern ||
                         s.kind == Kind::nadoFill || s.kind == Kind::nadoPattern ||
-                        s.kind == Kind::plus || s.kind == Kind::resize;
+                        s.kind == Kind::plus || s.kind == Kind::resize ||
+                        placesCallerMemory(s.kind);
     s.n = !isSize && in.byte() % 3 == 0 ? pickIndex(in, size) : pickSize(in, focus);
     s.i = pickIndex(in, size);
     s.j = pickIndex(in, size);
@@ -400,6 +440,10 @@ Step readStep(ByteSource& in, const Slots<ReferenceVector>& model,
             break;
         case Kind::poisonSpareBits:
             s.words = {in.word()};
+            break;
+        case Kind::callerMemoryInLiveWords:
+        case Kind::callerMemoryInSpareWords:
+            pickCallerMemory(in, s, model[s.target]);
             break;
         default:
             break;

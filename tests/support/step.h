@@ -86,6 +86,8 @@ enum class Kind : std::uint8_t {
     bitsetNames,
     sizeQueries,
     importOwnWordsWhole,
+    callerMemoryInLiveWords,
+    callerMemoryInSpareWords,
     count_
 };
 
@@ -109,11 +111,18 @@ struct Step {
     std::uint32_t count = 0;   // characters taken, or buffer capacity used
     bool whole = false;        // a word import of the whole vector rather than of i .. j
     std::vector<std::uint32_t> words{};
+    std::uint32_t at = 0;  // the first word of caller memory placed in a vector's live words
 };
 
 /// Sizes at each threshold of the header's inline loops (kFewWords and kShortWords words), a word
 /// and a bit either side: 255, 256, 257 and 1023, 1024, 1025 among them.
 std::span<const std::uint32_t> thresholdSizes();
+
+/// Whether the step places its list, text, pattern or buffer in the storage of the source slot
+/// and hands it to a member of the target from there.
+constexpr bool placesCallerMemory(Kind k) {
+    return k == Kind::callerMemoryInLiveWords || k == Kind::callerMemoryInSpareWords;
+}
 
 /// Draws one step for the vectors as `model` holds them now. With `focus`, sizes are mostly that
 /// one and a few below it, so that a run keeps to vectors of about that length.
