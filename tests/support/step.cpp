@@ -277,6 +277,10 @@ const char* formOf(const Step& s) {
         case Kind::importOwnWordsWhole:
             return s.fill == 0 ? "%t.impUL(span of %o's words from %n)"
                                : "%t.impUL(%o's words from %n)";
+        case Kind::combinedCounts:
+            return "%t.count_and(%o), count_or(%o), count_xor(%o), count_subtract(%o)";
+        case Kind::walkSetBits:
+            return "%t.set_bits(), a copy taken after %n % 70 steps walked on by itself";
         case Kind::count_:
             break;
     }

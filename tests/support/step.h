@@ -85,6 +85,8 @@ enum class Kind : std::uint8_t {
     bitsetNames,
     sizeQueries,
     importOwnWordsWhole,
+    combinedCounts,
+    walkSetBits,
     count_
 };
 
