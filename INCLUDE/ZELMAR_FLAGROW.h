@@ -420,12 +420,14 @@ public:
                 const std::uint32_t bits = vector_->bitCount;
                 const std::uint32_t whole = bits >> 6;
                 for (; chunk < whole; ++chunk) {
-                    const std::uint64_t x = w[2 * chunk] | std::uint64_t{w[2 * chunk + 1]} << 32;
+                    const std::uint32_t* const c = w + std::size_t{2} * chunk;
+                    const std::uint64_t x = c[0] | std::uint64_t{c[1]} << 32;
                     if (x != 0) return stand(chunk, x);
                 }
                 if (chunk == whole && bits % 64 != 0) {
-                    std::uint64_t x = w[2 * chunk];
-                    if (bits % 64 > 32) x |= std::uint64_t{w[2 * chunk + 1]} << 32;
+                    const std::uint32_t* const c = w + std::size_t{2} * chunk;
+                    std::uint64_t x = c[0];
+                    if (bits % 64 > 32) x |= std::uint64_t{c[1]} << 32;
                     x &= ~std::uint64_t{0} >> (-bits & 63u);
                     if (x != 0) return stand(chunk, x);
                 }
