@@ -60,6 +60,8 @@ WORKLOADS = {
     "push_back": "building 10^6 bits by `push_back`",
 }
 PUSHED_BITS = 1_000_000
+# Ours-only workloads, held to the peers and the limit of the workload they do another way.
+DONE_ANOTHER_WAY = {"_find_next": "", "pairs_count_value": "pairs_count"}
 
 # The heap an operation may hold beside what was live before it, in arrays of its result.
 # A second array shows as +0.5 or more, so the slack only absorbs the allocator's rounding.
@@ -229,6 +231,17 @@ def fastest_peer(rows, op, bits):
     return min(peers, key=lambda p: p[1]["ns"]) if peers else None
 
 
+def compared_with(op):
+    """The workload whose peers and limit a row is held to: its own, or the one it does another
+    way."""
+    for way, base in DONE_ANOTHER_WAY.items():
+        if op == way:
+            return base
+        if op.endswith(way):
+            return op.removesuffix(way)
+    return op
+
+
 def workload_table(results):
     rows = medians(results)
     lines = [
@@ -240,10 +253,10 @@ def workload_table(results):
                   key=lambda k: rank[k[0]])
     for op, bits in keys:
         ours = rows[(op, "ours", bits)]
-        best = fastest_peer(rows, op, bits)
+        best = fastest_peer(rows, compared_with(op), bits)
         peer = f"{best[0]} {duration(best[1]['ns'])}" if best else "—"
         share = ratio(ours["ns"] / best[1]["ns"]) if best else "—"
-        raw = rows.get((op, "raw", bits))
+        raw = rows.get((compared_with(op), "raw", bits))
         limit = f"{duration(raw['ns'])} ({ratio(ours['ns'] / raw['ns'])}×)" if raw else "—"
         lines.append(f"| {WORKLOADS[op]} | {duration(ours['ns'])} | {peer} | {share} | {limit} |")
     return "\n".join(lines)
@@ -283,7 +296,7 @@ def chart(results, path):
                  f"std::bitset, kernel family {context.get('isa', '?')}, commit "
                  f"{context.get('commit', '?')}")
     ax.grid(axis="y", which="both", linewidth=0.3)
-    ax.legend(title="bits", fontsize=8, ncol=2, loc="upper left")
+    ax.legend(title="bits", fontsize=8, loc="upper left", bbox_to_anchor=(1.005, 1))
     fig.tight_layout()
     fig.savefig(path, dpi=90)
 
