@@ -13,7 +13,8 @@
 // This file is the contract: every member with its errors, then the one-bit members, which are
 // inline here. The bodies of the members that short vectors run inline follow in
 // zelmar_flagrow/short_paths.h, over the word arithmetic of zelmar_flagrow/words.h and the
-// argument rules of zelmar_flagrow/rules.h.
+// argument rules of zelmar_flagrow/rules.h; the walk over the set bits in
+// zelmar_flagrow/set_bits.h.
 //
 // Caller memory: a member that reads a caller's list, text, pattern or word buffer works as if it
 // had read all of it before the vector changes, also when it lies anywhere in the vector's own
@@ -368,6 +369,9 @@ public:
     /// and stay unchanged while it is walked).
     class SetBitsView {
     public:
+        /// Holds the set bits still ahead in the 64-bit chunk it is in, so that a step within a
+        /// chunk clears one bit and counts trailing zeros, and only leaving a chunk reads memory.
+        /// Two iterators are equal at the same bit; the end one stands at size().
         class iterator {
         public:
             using value_type = std::uint32_t;
@@ -378,7 +382,9 @@ public:
             iterator() = default;
             std::uint32_t operator*() const noexcept { return bit_; }
             iterator& operator++() noexcept {
-                bit_ = vector_->find_next(bit_);
+                ahead_ &= ahead_ - 1;
+                if (ahead_ == 0) return seek((bit_ >> 6) + 1);
+                bit_ = (bit_ & ~63u) + static_cast<std::uint32_t>(std::countr_zero(ahead_));
                 return *this;
             }
             iterator operator++(int) noexcept {
@@ -394,11 +400,22 @@ public:
             friend class SetBitsView;
             iterator(const ZELMAR_FLAGROW* vector, std::uint32_t bit) noexcept
                 : vector_(vector), bit_(bit) {}
+
+            /// Stands at the first set bit of chunk `chunk` (words 2 chunk and 2 chunk + 1) or
+            /// a later one, else at size().
+            iterator& seek(std::uint32_t chunk) noexcept;
+            iterator& stand(std::uint32_t chunk, std::uint64_t x) noexcept {
+                ahead_ = x;
+                bit_ = chunk * 64 + static_cast<std::uint32_t>(std::countr_zero(x));
+                return *this;
+            }
+
             const ZELMAR_FLAGROW* vector_ = nullptr;
             std::uint32_t bit_ = 0;
+            std::uint64_t ahead_ = 0;
         };
 
-        iterator begin() const noexcept { return {vector_, vector_->find_first()}; }
+        iterator begin() const noexcept { return iterator(vector_, 0).seek(0); }
         iterator end() const noexcept { return {vector_, vector_->size()}; }
 
     private:
@@ -422,6 +439,15 @@ public:
     bool intersects(const ZELMAR_FLAGROW& other) const noexcept;
     /// Whether every set bit of this one is set in `other`; bits past other's size must be clear.
     bool is_subset_of(const ZELMAR_FLAGROW& other) const noexcept;
+    /// The number of set bits of *this & other, counted without building it: 0 when either is
+    /// empty.
+    std::uint32_t count_and(const ZELMAR_FLAGROW& other) const noexcept;
+    /// The number of set bits of *this | other, counted without building it.
+    std::uint32_t count_or(const ZELMAR_FLAGROW& other) const noexcept;
+    /// The number of set bits of *this ^ other, counted without building it.
+    std::uint32_t count_xor(const ZELMAR_FLAGROW& other) const noexcept;
+    /// The number of set bits of *this - other, counted without building it.
+    std::uint32_t count_subtract(const ZELMAR_FLAGROW& other) const noexcept;
     /// Clears the bits set in `r` among bits 0 .. min(size, r.size) - 1; the other bits stay.
     ZELMAR_FLAGROW& operator-=(const ZELMAR_FLAGROW& r) noexcept;
     /// The bits of `a` not set in `b`, the size the smaller operand's. Throws 6.
@@ -581,6 +607,7 @@ inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
 
 }  // namespace Quandrelissa
 
+#include "zelmar_flagrow/set_bits.h"
 #include "zelmar_flagrow/short_paths.h"
 
 /// Hashes the size and the meaningful bits; equal vectors hash alike.

@@ -41,6 +41,9 @@ struct StdBitset {
     /// The checked forms, which throw out_of_range as ours throws code 4.
     static void setBit(Vec& v, std::uint32_t i) { v.set(i); }
     static bool testBit(const Vec& v, std::uint32_t i) { return v.test(i); }
+
+    static std::size_t countAnd(const Vec& a, const Vec& b) { return (a & b).count(); }
+    static bool intersects(const Vec& a, const Vec& b) { return (a & b).any(); }
 };
 
 /// Calls f.template operator()<StdBitset<N>>() when std::bitset is compiled for N = size.bits.

@@ -82,6 +82,13 @@ struct Boost : RangeWordsByBits {
     static bool intersects(const Vec& a, const Vec& b) { return a.intersects(b); }
     static bool isSubset(const Vec& a, const Vec& b) { return a.is_subset_of(b); }
     static void subtract(Vec& a, const Vec& b) { a -= b; }
+
+    template <class F>
+    static void walk(const Vec& v, F f) {
+        for (auto i = v.find_first(); i != Vec::npos; i = v.find_next(i))
+            f(static_cast<std::uint32_t>(i));
+    }
+    static auto countAnd(const Vec& a, const Vec& b) { return (a & b).count(); }
 };
 
 }  // namespace bench

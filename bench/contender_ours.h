@@ -87,6 +87,12 @@ struct Ours {
     static bool intersects(const Vec& a, const Vec& b) { return a.intersects(b); }
     static bool isSubset(const Vec& a, const Vec& b) { return a.is_subset_of(b); }
     static void subtract(Vec& a, const Vec& b) { a -= b; }
+
+    template <class F>
+    static void walk(const Vec& v, F f) {
+        for (const std::uint32_t i : v.set_bits()) f(i);
+    }
+    static std::uint32_t countAnd(const Vec& a, const Vec& b) { return a.count_and(b); }
 };
 
 }  // namespace bench

@@ -5,6 +5,7 @@
 #define ZELMAR_FLAGROW_BENCH_CONTENDER_RAW_H
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -162,6 +163,14 @@ struct Raw {
     }
     static bool testBit(const Vec& v, std::uint32_t i) {
         return (v.data()[i / 64] >> (i % 64)) & 1;
+    }
+
+    /// The limit of a walk over the set bits: the plain word loop, lowest bit first.
+    template <class F>
+    static void walk(const Vec& v, F f) {
+        for (std::size_t k = 0; k < v.words(); ++k)
+            for (std::uint64_t w = v.data()[k]; w != 0; w &= w - 1)
+                f(static_cast<std::uint32_t>(k * 64 + static_cast<unsigned>(std::countr_zero(w))));
     }
 };
 

@@ -62,6 +62,13 @@ struct VBool : RangeWordsByBits {
 
     static void setBit(Vec& v, std::uint32_t i) { v[i] = true; }
     static bool testBit(const Vec& v, std::uint32_t i) { return v[i]; }
+
+    template <class F>
+    static void walk(const Vec& v, F f) {
+        const auto n = static_cast<std::uint32_t>(v.size());
+        for (std::uint32_t i = 0; i < n; ++i)
+            if (v[i]) f(i);
+    }
 };
 
 }  // namespace bench

@@ -100,6 +100,8 @@ int main(int argc, char** argv) {
         bench::registerSearches(size);
         bench::registerPushAndFiles(size);
     }
+    bench::registerWalks();
+    bench::registerWorkloads();
     benchmark::AddCustomContext("isa", detail::kernels().name);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -103,9 +103,13 @@ void filesRows(Size size) {
 
 }  // namespace
 
+void registerPushBack(Size size) {
+    Pushers::each([size]<class C>() { pushBackRow<C>(size); });
+}
+
 void registerPushAndFiles(Size size) {
     // A push_back loop of 2^30 bits runs for seconds: the smaller sizes tell its speed.
-    if (size.bits < kLargest.bits) Pushers::each([size]<class C>() { pushBackRow<C>(size); });
+    if (size.bits < kLargest.bits) registerPushBack(size);
     if (size.bits >= (1u << 20)) filesRows(size);
 }
 

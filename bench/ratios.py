@@ -3,7 +3,10 @@
 
 Every ratio is our median CPU time divided by the other contender's, so below 1 means ours is
 faster. The last column checks the targets of docs/performance.md. With --update the table
-replaces the block between the ratios markers of that file; otherwise it goes to stdout.
+replaces the block between the ratios markers of that file, and the short table of the whole
+workloads the block between the workloads markers; otherwise both go to stdout. --chart draws
+the ratio to the fastest peer of every row and size into a PNG (this needs matplotlib, Debian's
+python3-matplotlib).
 """
 
 import argparse
@@ -16,6 +19,7 @@ import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 BEGIN, END = "<!-- ratios:begin -->", "<!-- ratios:end -->"
+WORKLOADS_BEGIN, WORKLOADS_END = "<!-- workloads:begin -->", "<!-- workloads:end -->"
 PEERS = ("boost", "vbool", "bitset")
 # The peers a row must be at least as fast as; std::bitset, inline and heap-free at a size fixed
 # when it is compiled, is the stretch goal, within BITSET_STRETCH of it.
@@ -39,6 +43,26 @@ ORDER = [
     "to_words_range", "from_words_range", "from_words_grow", "plus", "append", "copy", "nado",
     "set_bit_seq", "set_bit_rand", "test_bit_seq", "test_bit_rand",
 ]
+# The whole workloads (bench/walks.cpp, bench/workloads.cpp), in the order of their short table,
+# with what each does; the push_back rows count as one at 10^6 bits.
+WORKLOADS = {
+    "walk_0.1%": "for each set bit of 2^22 bits, 0.1 % set (`set_bits()`)",
+    "walk_0.1%_find_next": "the same by a `find_next` loop (what `set_bits()` did before)",
+    "walk_10%": "the same, 10 % set",
+    "walk_10%_find_next": "the same by a `find_next` loop",
+    "walk_50%": "the same, 50 % set",
+    "walk_50%_find_next": "the same by a `find_next` loop",
+    "pairs_count": "`count_and` over all pairs of 2000 sets of 200 bits; the peers `(a & b).count()`",
+    "pairs_count_value": "the same, ours by `(a & b).count()`",
+    "pairs_intersects": "`a.intersects(b)` over the same pairs (`std::bitset`: `(a & b).any()`)",
+    "sieve": "sieve of Eratosthenes to 5·10^7 (`set(i)` strided, `count()`)",
+    "bfs": "breadth-first search, 2·10^6 nodes × 8 edges, `test(i)`/`set(i)` on a visited bitmap",
+    "push_back": "building 10^6 bits by `push_back`",
+}
+PUSHED_BITS = 1_000_000
+# Ours-only workloads, held to the peers and the limit of the workload they do another way.
+DONE_ANOTHER_WAY = {"_find_next": "", "pairs_count_value": "pairs_count"}
+
 # The heap an operation may hold beside what was live before it, in arrays of its result.
 # A second array shows as +0.5 or more, so the slack only absorbs the allocator's rounding.
 EXTRA_ARRAYS = {"nado": 0.05, "plus": 1.05, "from_words_grow": 1.05}
@@ -197,6 +221,93 @@ def table(results):
     return "\n".join(lines)
 
 
+def is_workload(op, bits):
+    return op in WORKLOADS and (op != "push_back" or bits == PUSHED_BITS)
+
+
+def fastest_peer(rows, op, bits):
+    """(name, row) of the fastest peer of a row, or None when no peer has it."""
+    peers = [(c, rows[(op, c, bits)]) for c in PEERS if (op, c, bits) in rows]
+    return min(peers, key=lambda p: p[1]["ns"]) if peers else None
+
+
+def compared_with(op):
+    """The workload whose peers and limit a row is held to: its own, or the one it does another
+    way."""
+    for way, base in DONE_ANOTHER_WAY.items():
+        if op == way:
+            return base
+        if op.endswith(way):
+            return op.removesuffix(way)
+    return op
+
+
+def workload_table(results):
+    rows = medians(results)
+    lines = [
+        "| workload | ours | fastest peer | ratio | the limit (plain word loop) |",
+        "|---|---|---|---|---|",
+    ]
+    rank = {op: i for i, op in enumerate(WORKLOADS)}
+    keys = sorted(((op, bits) for op, c, bits in rows if c == "ours" and is_workload(op, bits)),
+                  key=lambda k: rank[k[0]])
+    for op, bits in keys:
+        ours = rows[(op, "ours", bits)]
+        best = fastest_peer(rows, compared_with(op), bits)
+        peer = f"{best[0]} {duration(best[1]['ns'])}" if best else "—"
+        share = ratio(ours["ns"] / best[1]["ns"]) if best else "—"
+        raw = rows.get((compared_with(op), "raw", bits))
+        limit = f"{duration(raw['ns'])} ({ratio(ours['ns'] / raw['ns'])}×)" if raw else "—"
+        lines.append(f"| {WORKLOADS[op]} | {duration(ours['ns'])} | {peer} | {share} | {limit} |")
+    return "\n".join(lines)
+
+
+def chart(results, path):
+    """Every row and size with a peer: our time over the fastest peer's, on a log scale, one
+    colour per size, the workloads at the right."""
+    import matplotlib
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+
+    rows = medians(results)
+    rank = {op: i for i, op in enumerate(ORDER + list(WORKLOADS))}
+    ops = sorted({op for op, c, bits in rows if c == "ours" and fastest_peer(rows, op, bits)},
+                 key=lambda op: (op in WORKLOADS, rank.get(op, len(rank)), op))
+    sizes = sorted({bits for op, c, bits in rows if c == "ours"})
+    fig, ax = plt.subplots(figsize=(16, 6.5))
+    colours = plt.get_cmap("viridis")
+    for n, bits in enumerate(sizes):
+        xs, ys = [], []
+        for x, op in enumerate(ops):
+            best = fastest_peer(rows, op, bits)
+            if (op, "ours", bits) in rows and best:
+                xs.append(x)
+                ys.append(rows[(op, "ours", bits)]["ns"] / best[1]["ns"])
+        if xs:
+            ax.scatter(xs, ys, s=22, color=colours(n / max(1, len(sizes) - 1)),
+                       label=shown_bits(bits), zorder=3)
+    ax.axhline(1.0, color="black", linewidth=0.8)
+    ax.set_yscale("log")
+    ax.set_xticks(range(len(ops)), ops, rotation=90, fontsize=8)
+    ax.set_xlim(-0.7, len(ops) - 0.3)
+    ax.set_ylabel("our time / the fastest peer's (below 1: ours is faster)")
+    context = results.get("context", {})
+    ax.set_title(f"zelmar_flagrow against boost::dynamic_bitset, std::vector<bool> and "
+                 f"std::bitset, kernel family {context.get('isa', '?')}, commit "
+                 f"{context.get('commit', '?')}")
+    ax.grid(axis="y", which="both", linewidth=0.3)
+    ax.legend(title="bits", fontsize=8, loc="upper left", bbox_to_anchor=(1.005, 1))
+    fig.tight_layout()
+    fig.savefig(path, dpi=90)
+
+
+def replace_block(doc, begin, end, text, name):
+    pattern = re.compile(re.escape(begin) + ".*?" + re.escape(end), re.S)
+    if not pattern.search(doc):
+        sys.exit(f"{name}: no {begin} ... {end} block")
+    return pattern.sub(lambda _: f"{begin}\n{text}\n{end}", doc)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--bench", type=pathlib.Path,
@@ -209,18 +320,20 @@ def main():
                         help="render the table from this JSON output instead of running; repeatable")
     parser.add_argument("--save", help="also keep the JSON output of the run here")
     parser.add_argument("--update", type=pathlib.Path,
-                        help="replace the ratios block of this markdown file")
+                        help="replace the ratios and workloads blocks of this markdown file")
+    parser.add_argument("--chart", type=pathlib.Path, help="draw the ratios into this PNG file")
     args = parser.parse_args()
 
-    text = table(run(args))
+    results = run(args)
+    text, workloads = table(results), workload_table(results)
+    if args.chart:
+        chart(results, args.chart)
     if not args.update:
-        print(text)
+        print(workloads, text, sep="\n\n")
         return 0
-    doc = args.update.read_text()
-    pattern = re.compile(re.escape(BEGIN) + ".*?" + re.escape(END), re.S)
-    if not pattern.search(doc):
-        sys.exit(f"{args.update}: no {BEGIN} ... {END} block")
-    args.update.write_text(pattern.sub(lambda _: f"{BEGIN}\n{text}\n{END}", doc))
+    doc = replace_block(args.update.read_text(), BEGIN, END, text, args.update)
+    doc = replace_block(doc, WORKLOADS_BEGIN, WORKLOADS_END, workloads, args.update)
+    args.update.write_text(doc)
     return 0
 
 

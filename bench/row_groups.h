@@ -26,6 +26,15 @@ void registerSingleBits(Size size);
 void registerSearches(Size size);
 /// push_back loops beside the peers; save and load of the binary form.
 void registerPushAndFiles(Size size);
+/// The push_back loops alone.
+void registerPushBack(Size size);
+
+// Rows of their own sizes, registered once.
+
+/// Every set bit of 2^22 bits at 0.1 %, 10 % and 50 % density, and the plain word loop's limit.
+void registerWalks();
+/// The sieve, the breadth-first search, all pairs of small sets, building 10^6 bits by push_back.
+void registerWorkloads();
 
 }  // namespace bench
 

@@ -45,6 +45,15 @@ struct Kernels {
     /// dst[i] = a[i] & ~b[i] for i < n; dst may be a itself.
     void (*andNotWords)(std::uint32_t* dst, const std::uint32_t* a, const std::uint32_t* b,
                         std::size_t n) noexcept;
+    /// The set bits of a[i] op b[i] over i < n, op being and, or, xor and and-not (a[i] & ~b[i]).
+    std::uint64_t (*countAnd)(const std::uint32_t* a, const std::uint32_t* b,
+                              std::size_t n) noexcept;
+    std::uint64_t (*countOr)(const std::uint32_t* a, const std::uint32_t* b,
+                             std::size_t n) noexcept;
+    std::uint64_t (*countXor)(const std::uint32_t* a, const std::uint32_t* b,
+                              std::size_t n) noexcept;
+    std::uint64_t (*countAndNot)(const std::uint32_t* a, const std::uint32_t* b,
+                                 std::size_t n) noexcept;
     /// dst[i] = ~src[i] for i < n; dst may be src itself.
     void (*notWords)(std::uint32_t* dst, const std::uint32_t* src, std::size_t n) noexcept;
     /// dst[i] = src[i] >> b | src[i + 1] << (32 - b) for i < n, ascending, 0 < b < 32: reads

@@ -46,6 +46,31 @@ std::uint64_t popcount(const std::uint32_t* w, std::size_t n) noexcept {
     return total + portableKernels.popcount(w + i, n - i);
 }
 
+// The set bits of op(a[i], b[i]) a register at a time; fewer words than a register go to the
+// word loop, which this file compiles with the popcnt instruction.
+template <class Op>
+std::uint64_t countCombinedLanes(const std::uint32_t* a, const std::uint32_t* b,
+                                 std::size_t n) noexcept {
+    const Op op;
+    __m512i sum0 = _mm512_setzero_si512();
+    __m512i sum1 = _mm512_setzero_si512();
+    std::size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        sum0 =
+            _mm512_add_epi64(sum0, _mm512_popcnt_epi64(op(Lanes::load(a + i), Lanes::load(b + i))));
+        sum1 = _mm512_add_epi64(
+            sum1, _mm512_popcnt_epi64(op(Lanes::load(a + i + 16), Lanes::load(b + i + 16))));
+    }
+    if (i + 16 <= n) {
+        sum0 =
+            _mm512_add_epi64(sum0, _mm512_popcnt_epi64(op(Lanes::load(a + i), Lanes::load(b + i))));
+        i += 16;
+    }
+    const auto total =
+        static_cast<std::uint64_t>(_mm512_reduce_add_epi64(_mm512_add_epi64(sum0, sum1)));
+    return total + countCombined<Op>(a + i, b + i, n - i);
+}
+
 // One load per register: the neighbour words come from the register loaded next (valignd),
 // and VBMI2's double shift joins each word pair in one instruction. The loads run ahead of the
 // stores, so a destination at or below the source never clobbers a word still to be read.
@@ -130,6 +155,10 @@ constinit const Kernels avx512Kernels = {
     .orWords = combineWords<OrOp>,
     .xorWords = combineWords<XorOp>,
     .andNotWords = combineWords<AndNotOp>,
+    .countAnd = countCombinedLanes<AndOp>,
+    .countOr = countCombinedLanes<OrOp>,
+    .countXor = countCombinedLanes<XorOp>,
+    .countAndNot = countCombinedLanes<AndNotOp>,
     .notWords = notWords,
     .funnelDown = funnelDown,
     .funnelUp = funnelUp,

@@ -35,6 +35,11 @@ constexpr Word lowMask(std::uint64_t r) noexcept {
     return kAllOnes >> static_cast<unsigned>((0 - r) % kWordBits);
 }
 
+/// Bits 0 .. r % 64 - 1 of a 64-bit chunk of two words; all of it when r is a multiple of 64.
+constexpr std::uint64_t lowMask64(std::uint64_t r) noexcept {
+    return ~std::uint64_t{0} >> static_cast<unsigned>((0 - r) % 64);
+}
+
 /// Bits b % 32 .. 31 of a word.
 constexpr Word highMask(std::uint64_t b) noexcept {
     return kAllOnes << static_cast<unsigned>(b % kWordBits);
@@ -153,6 +158,16 @@ bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op) noexce
         if (seen != 0) return true;
     }
     return (op(a[full], b[full]) & lowMask(bits)) != 0;
+}
+
+/// The set bits of op(a[k], b[k]) among the first `bits` bits; `countWords(a, b, n)` counts the
+/// n whole words before the last one.
+template <class Op, class CountWords>
+std::uint64_t countCombined(const Word* a, const Word* b, std::uint32_t bits, Op op,
+                            CountWords countWords) noexcept {
+    if (bits == 0) return 0;
+    const std::size_t last = lastWordIndex(bits);
+    return countWords(a, b, last) + popcount64(op(a[last], b[last]) & lowMask(bits));
 }
 
 // ---- Ranges of bits ----------------------------------------------------------------------------

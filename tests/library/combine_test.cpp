@@ -109,6 +109,17 @@ TEST(Combining, VectorWithItself) {
     EXPECT_EQ(bits(v), std::string(70, '0'));
 }
 
+TEST(Combining, CountsAreThoseOfTheValueForms) {
+    // 11100 and 011 over their first three bits: & 011, | 111, ^ 100, - 100.
+    EXPECT_EQ(vec("11100").count_and(vec("011")), 2u);
+    EXPECT_EQ(vec("11100").count_or(vec("011")), 3u);
+    EXPECT_EQ(vec("11100").count_xor(vec("011")), 1u);
+    EXPECT_EQ(vec("11100").count_subtract(vec("011")), 1u);
+    // The storage bits of a 3-bit vector of ones are ones too, and stay out of the count.
+    EXPECT_EQ(ZELMAR_FLAGROW(3, 1).count_or(ZELMAR_FLAGROW(40, 1)), 3u);
+    EXPECT_EQ(ZELMAR_FLAGROW(40, 1).count_and(ZELMAR_FLAGROW()), 0u);
+}
+
 TEST(Complement, FlipsEveryBitOfACopy) {
     const ZELMAR_FLAGROW v("0110");
     EXPECT_EQ(bits(~v), "1001");

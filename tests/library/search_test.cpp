@@ -189,6 +189,13 @@ TEST(SearchEdges, SetBitsWorkWithTheStandardRanges) {
     EXPECT_EQ(std::ranges::distance(v.set_bits()), 3);
 }
 
+TEST(SearchEdges, SetBitsCrossChunksAndStopAtTheSize) {
+    ZELMAR_FLAGROW v(100, 1);
+    v.otkl(0, 99).vkl(63).vkl(64).vkl(99);  // the storage bits past 99 stay ones
+    std::vector<std::uint32_t> walked(v.set_bits().begin(), v.set_bits().end());
+    EXPECT_EQ(walked, (std::vector<std::uint32_t>{63, 64, 99}));
+}
+
 TEST(SearchEdges, SubsetNeedsTheBitsPastTheOtherSizeClear) {
     ZELMAR_FLAGROW small(10);
     ZELMAR_FLAGROW large(70);

@@ -425,6 +425,22 @@ void applyUnchecked(const Step& s, Slots<V>& v, Outcome& out) {
         case Kind::callerMemoryInSpareWords:
             callerMemoryInStorage(s, v, out);
             break;
+        case Kind::combinedCounts:
+            out.words = {t.count_and(o), t.count_or(o), t.count_xor(o), t.count_subtract(o)};
+            break;
+        case Kind::walkSetBits: {
+            // A forward range walks twice: a copy taken part-way goes on by itself, and the first
+            // iterator, stepped on afterwards, takes as many steps to the end.
+            static_assert(
+                std::forward_iterator<Quandrelissa::ZELMAR_FLAGROW::SetBitsView::iterator>);
+            const auto bits = t.set_bits();
+            auto first = bits.begin();
+            for (std::uint32_t k = 0; k < s.n % 70 && first != bits.end(); ++k)
+                out.words.push_back(*first++);
+            for (auto copy = first; copy != bits.end(); ++copy) out.words.push_back(*copy);
+            for (; first != bits.end(); ++first) ++out.value;
+            break;
+        }
         case Kind::switchKernels:
         case Kind::count_:
             break;

@@ -521,6 +521,12 @@ public:
         return t;
     }
 
+    /// (*this & o).count(), and so on: the counts are defined by the value forms.
+    std::uint32_t count_and(const ReferenceVector& o) const { return (*this & o).count(); }
+    std::uint32_t count_or(const ReferenceVector& o) const { return (*this | o).count(); }
+    std::uint32_t count_xor(const ReferenceVector& o) const { return (*this ^ o).count(); }
+    std::uint32_t count_subtract(const ReferenceVector& o) const { return (*this - o).count(); }
+
 private:
     [[noreturn]] static void fail(std::int32_t code, std::int32_t line) {
         throw Quandrelissa::_ZELMAR_FLAGROW(code, "tests/support/reference_model.h", line);

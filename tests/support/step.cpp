@@ -314,6 +314,10 @@ const char* formOf(const Step& s) {
             if (s.fill == 5 && s.whole) return "%t.impUL(%w in %m, %c)";
             return kForms[s.fill % 6];
         }
+        case Kind::combinedCounts:
+            return "%t.count_and(%o), count_or(%o), count_xor(%o), count_subtract(%o)";
+        case Kind::walkSetBits:
+            return "%t.set_bits(), a copy taken after %n % 70 steps walked on by itself";
         case Kind::count_:
             break;
     }

@@ -88,6 +88,8 @@ enum class Kind : std::uint8_t {
     importOwnWordsWhole,
     callerMemoryInLiveWords,
     callerMemoryInSpareWords,
+    combinedCounts,
+    walkSetBits,
     count_
 };
 
