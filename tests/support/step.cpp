@@ -277,6 +277,18 @@ const char* formOf(const Step& s) {
         case Kind::importOwnWordsWhole:
             return s.fill == 0 ? "%t.impUL(span of %o's words from %n)"
                                : "%t.impUL(%o's words from %n)";
+        case Kind::indexWrite:
+            return "%t[%i] = / = %t[%j] / .flip() / &= / |= / ^= by %f % 6";
+        case Kind::setValue:
+            return "%t.set(%i, %f % 2 != 0)";
+        case Kind::testSet:
+            return "%t.test_set(%i, %f % 2 != 0)";
+        case Kind::iteratorWalk:
+            return "%t: range-for, reverse iterators, ranges::count and find, it[%i]";
+        case Kind::iteratorWrite:
+            return "%t over bits %i .. %j: ranges::reverse / ranges::fill / flip each by %f % 3";
+        case Kind::keyCompare:
+            return "LessBySizeThenBits both ways and EqualSizeAndBits of %t and %o";
         case Kind::count_:
             break;
     }

@@ -85,6 +85,12 @@ enum class Kind : std::uint8_t {
     bitsetNames,
     sizeQueries,
     importOwnWordsWhole,
+    indexWrite,
+    setValue,
+    testSet,
+    iteratorWalk,
+    iteratorWrite,
+    keyCompare,
     count_
 };
 
