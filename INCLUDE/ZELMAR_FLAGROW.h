@@ -683,7 +683,7 @@ inline ZELMAR_FLAGROW::reference ZELMAR_FLAGROW::operator[](std::uint32_t i) {
     std::uint32_t* const w = words;
     if (i >= bitCount) [[unlikely]]
         raise(_ZELMAR_FLAGROW::kOutOfRange, "INCLUDE/ZELMAR_FLAGROW.h", __LINE__);
-    return {w + (i >> 5), std::uint32_t{1} << (i & 31)};
+    return {w + (i >> 5), i & 31};
 }
 
 // ---- Short vectors: inline word loops ---------------------------------------------------

@@ -36,11 +36,10 @@ public:
 
     constexpr reference operator*() const noexcept {
         Word* const word = words_ + (bit_ >> 5);
-        const std::uint32_t mask = std::uint32_t{1} << (bit_ & 31);
         if constexpr (Const) {
-            return (*word & mask) != 0;
+            return ((*word >> (bit_ & 31)) & 1u) != 0;
         } else {
-            return {word, mask};
+            return {word, bit_ & 31};
         }
     }
     constexpr reference operator[](difference_type n) const noexcept { return *(*this + n); }

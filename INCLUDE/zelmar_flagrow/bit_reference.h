@@ -1,5 +1,5 @@
-// One writable bit of a vector, as operator[] and the iterators hand it out: a word and the mask
-// of the bit in it. Assigning to it writes the bit, reading it gives a bool.
+// One writable bit of a vector, as operator[] and the iterators hand it out: a word and the
+// position of the bit in it. Assigning to it writes the bit, reading it gives a bool.
 #ifndef ZELMAR_FLAGROW_BIT_REFERENCE_H
 #define ZELMAR_FLAGROW_BIT_REFERENCE_H
 
@@ -9,9 +9,9 @@ namespace Quandrelissa::detail {
 
 class BitReference {
 public:
-    /// The bit of `word` that `mask` (one bit set) selects.
-    constexpr BitReference(std::uint32_t* word, std::uint32_t mask) noexcept
-        : word_(word), mask_(mask) {}
+    /// Bit `position` (0 .. 31, from the least significant) of `word`.
+    constexpr BitReference(std::uint32_t* word, std::uint32_t position) noexcept
+        : word_(word), position_(position) {}
     BitReference(const BitReference&) = default;
     ~BitReference() = default;
 
@@ -32,12 +32,13 @@ public:
     }
 
     /// The bit's value.
-    constexpr operator bool() const noexcept { return (*word_ & mask_) != 0; }
+    // Shifted down rather than masked: a loop of reads then needs no mask per bit, as test(i).
+    constexpr operator bool() const noexcept { return ((*word_ >> position_) & 1u) != 0; }
     /// The bit's value flipped; the bit stays.
     constexpr bool operator~() const noexcept { return !static_cast<bool>(*this); }
     /// Flips the bit.
     constexpr BitReference& flip() noexcept {
-        *word_ ^= mask_;
+        *word_ ^= mask();
         return *this;
     }
     /// The bit ANDed with `value`.
@@ -66,11 +67,12 @@ public:
 
 private:
     constexpr void write(bool value) const noexcept {
-        *word_ = value ? *word_ | mask_ : *word_ & ~mask_;
+        *word_ = value ? *word_ | mask() : *word_ & ~mask();
     }
+    constexpr std::uint32_t mask() const noexcept { return std::uint32_t{1} << position_; }
 
     std::uint32_t* word_;
-    std::uint32_t mask_;
+    std::uint32_t position_;
 };
 
 }  // namespace Quandrelissa::detail
