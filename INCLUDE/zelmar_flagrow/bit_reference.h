@@ -21,6 +21,7 @@ public:
         return *this;
     }
     /// Writes the value of the bit `other` names, not the reference itself.
+    // NOLINTNEXTLINE(bugprone-unhandled-self-assignment): a bit written with its own value stays
     constexpr BitReference& operator=(const BitReference& other) noexcept {
         return *this = static_cast<bool>(other);
     }

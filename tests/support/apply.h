@@ -123,13 +123,9 @@ void writeThroughIndex(const Step& s, V& t, Outcome& out) {
         if (how == 5) out.value |= std::uint64_t{~(t[s.i] ^= value)} << 1;
     } else {
         const bool held = t.test(s.i);
-        out.value = held;
-        if (how == 0) t.set(s.i, value);
-        if (how == 1) t.set(s.i, t.test(s.j));
-        if (how == 2) t.set(s.i, !held);
-        if (how == 3) t.set(s.i, held && value);
-        if (how == 4) t.set(s.i, held || value);
-        if (how == 5) out.value |= std::uint64_t{!t.set(s.i, held != value).test(s.i)} << 1;
+        const bool after[] = {value, held, !held, held && value, held || value, held != value};
+        t.set(s.i, how == 1 ? t.test(s.j) : after[how]);
+        out.value = std::uint64_t{held} | std::uint64_t{how == 5 && !after[5]} << 1;
     }
 }
 
@@ -171,14 +167,12 @@ void writeThroughIterators(const Step& s, V& t) {
         if (how == 1) std::ranges::fill(first, last, value);
         if (how == 2)
             for (auto bit : std::ranges::subrange(first, last)) bit.flip();
-    } else if (how == 0) {
-        for (std::uint32_t a = lo, b = hi; a + 1 < b; ++a, --b) {
-            const bool held = t.test(a);
-            t.set(a, t.test(b - 1));
-            t.set(b - 1, held);
-        }
     } else {
-        for (std::uint32_t p = lo; p < hi; ++p) t.set(p, how == 1 ? value : !t.test(p));
+        for (std::uint32_t a = lo, b = hi; how == 0 && a + 1 < b; ++a, --b) {
+            const bool held = t.test(a);
+            t.set(a, t.test(b - 1)).set(b - 1, held);
+        }
+        for (std::uint32_t p = lo; how != 0 && p < hi; ++p) t.set(p, how == 1 ? value : !t.test(p));
     }
 }
 
