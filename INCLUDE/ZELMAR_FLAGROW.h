@@ -351,15 +351,21 @@ public:
     /// A writable bit: assign a bool or another reference, read it as a bool, flip(), ~, and
     /// &=, |=, ^= with a bool.
     using reference = detail::BitReference;
+    /// A bit read from a const vector.
     using const_reference = bool;
+    /// What a bit holds.
     using value_type = bool;
+    /// Bit counts and numbers.
     using size_type = std::uint32_t;
+    /// The distance between two iterators: 64-bit, so that it spans 4294967295 bits on any target.
     using difference_type = std::int64_t;
     /// Random access over every bit, bit 0 first; *it is a reference.
     using iterator = detail::BitIterator<false>;
     /// Random access over every bit, bit 0 first; *it is a bool.
     using const_iterator = detail::BitIterator<true>;
+    /// The bits from the last one to bit 0; *it is a reference.
     using reverse_iterator = std::reverse_iterator<iterator>;
+    /// The bits from the last one to bit 0; *it is a bool.
     using const_reverse_iterator = std::reverse_iterator<const_iterator>;
 
     /// test(i); throws 4.
@@ -379,21 +385,32 @@ public:
         return held;
     }
 
-    /// The key order of keys.h reads the words whole.
+    /// The key order (zelmar_flagrow/keys.h) compares whole words and masks the last one.
     friend struct LessBySizeThenBits;
 
+    /// At bit 0.
     iterator begin() noexcept { return {words, 0}; }
+    /// Past the last bit.
     iterator end() noexcept { return {words, bitCount}; }
+    /// At bit 0, reading bools.
     const_iterator begin() const noexcept { return {words, 0}; }
+    /// Past the last bit, reading bools.
     const_iterator end() const noexcept { return {words, bitCount}; }
+    /// begin() of the const vector.
     const_iterator cbegin() const noexcept { return begin(); }
+    /// end() of the const vector.
     const_iterator cend() const noexcept { return end(); }
-    /// The bits from the last one to bit 0.
+    /// At the last bit, going towards bit 0.
     reverse_iterator rbegin() noexcept { return reverse_iterator(end()); }
+    /// Past bit 0, going towards it.
     reverse_iterator rend() noexcept { return reverse_iterator(begin()); }
+    /// At the last bit, going towards bit 0, reading bools.
     const_reverse_iterator rbegin() const noexcept { return const_reverse_iterator(end()); }
+    /// Past bit 0, reading bools.
     const_reverse_iterator rend() const noexcept { return const_reverse_iterator(begin()); }
+    /// rbegin() of the const vector.
     const_reverse_iterator crbegin() const noexcept { return rbegin(); }
+    /// rend() of the const vector.
     const_reverse_iterator crend() const noexcept { return rend(); }
 
     // ---- Interoperability ---------------------------------------------------

@@ -123,9 +123,9 @@ void writeThroughIndex(const Step& s, V& t, Outcome& out) {
         if (how == 5) out.value |= std::uint64_t{~(t[s.i] ^= value)} << 1;
     } else {
         const bool held = t.test(s.i);
+        out.value = std::uint64_t{held} | std::uint64_t{how == 5 && held == value} << 1;
         const bool after[] = {value, held, !held, held && value, held || value, held != value};
         t.set(s.i, how == 1 ? t.test(s.j) : after[how]);
-        out.value = std::uint64_t{held} | std::uint64_t{how == 5 && !after[5]} << 1;
     }
 }
 
@@ -165,8 +165,7 @@ void writeThroughIterators(const Step& s, V& t) {
         const auto last = t.begin() + hi;
         if (how == 0) std::ranges::reverse(first, last);
         if (how == 1) std::ranges::fill(first, last, value);
-        if (how == 2)
-            for (auto bit : std::ranges::subrange(first, last)) bit.flip();
+        if (how == 2) std::for_each(first, last, [](auto bit) { bit.flip(); });
     } else {
         for (std::uint32_t a = lo, b = hi; how == 0 && a + 1 < b; ++a, --b) {
             const bool held = t.test(a);
