@@ -27,6 +27,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <iosfwd>
 #include <iterator>
@@ -35,14 +36,18 @@
 #include <string_view>
 #include <type_traits>
 
+#include "zelmar_flagrow/bit_iterator.h"
+#include "zelmar_flagrow/bit_reference.h"
+#include "zelmar_flagrow/error_text.h"
 #include "zelmar_flagrow/rules.h"
 #include "zelmar_flagrow/words.h"
 
 namespace Quandrelissa {
 
 /// The error thrown by every member of ZELMAR_FLAGROW: a code, the source file
-/// (relative to the project root) and the line of the failing check.
-class _ZELMAR_FLAGROW {
+/// (relative to the project root) and the line of the failing check. It is a std::exception whose
+/// what() says all three and the code's meaning in English; neither it nor a copy allocates.
+class _ZELMAR_FLAGROW : public std::exception {
 public:
     /// The operation needs a non-empty vector.
     static constexpr std::int32_t kEmpty = 1;
@@ -60,9 +65,11 @@ public:
         std::size_t n = 0;
         for (; file != nullptr && n < sizeof file_ - 1 && file[n] != '\0'; ++n) file_[n] = file[n];
         file_[n] = '\0';
+        detail::writeErrorText(what_, code, file_, line);
     }
     _ZELMAR_FLAGROW(const _ZELMAR_FLAGROW&) noexcept = default;
     _ZELMAR_FLAGROW& operator=(const _ZELMAR_FLAGROW&) noexcept = default;
+    ~_ZELMAR_FLAGROW() override = default;
 
     /// The error code: 1, 2, 4 or 6.
     std::int32_t code() const noexcept { return code_; }
@@ -70,11 +77,15 @@ public:
     const char* file() const noexcept { return file_; }
     /// The source line of the failing check.
     std::int32_t line() const noexcept { return line_; }
+    /// "zelmar_flagrow error 4: <meaning> (<file>:<line>)", for a catch of std::exception.
+    const char* what() const noexcept override { return what_; }
 
 private:
     std::int32_t code_ = 0;
     char file_[256] = {};
     std::int32_t line_ = 0;
+    /// Room for the longest text: a full file name, the longest meaning and two numbers.
+    char what_[384] = {};
 };
 
 namespace detail {
@@ -268,11 +279,13 @@ public:
 
     // ---- Comparisons --------------------------------------------------------
 
-    /// Whether `a` has fewer bits than `b`; no bit is looked at.
+    /// Whether `a` has fewer bits than `b`; no bit is looked at, so it is no order for keys:
+    /// std::set<ZELMAR_FLAGROW, LessBySizeThenBits> and std::map keys use LessBySizeThenBits.
     friend bool operator<(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) noexcept {
         return a.bitCount < b.bitCount;
     }
-    /// Same size and same bits. Throws 1 when both are empty.
+    /// Same size and same bits. Throws 1 when both are empty, so keys of unordered containers
+    /// use EqualSizeAndBits, which never throws, beside std::hash.
     friend bool operator==(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b);
     /// The negation of ==. Throws 1 when both are empty.
     friend bool operator!=(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) { return !(a == b); }
@@ -316,6 +329,74 @@ public:
     bool all() const noexcept;
     /// The number of set bits; 0 on an empty vector.
     std::uint32_t count() const noexcept;
+
+    // ---- The bits as a container of bool ------------------------------------
+    // Indexing is checked as test(i) is: i >= razmer() throws 4, never undefined. Iterators and
+    // references hold the storage: anything that re-sizes the vector or takes its storage
+    // (nado, resize, push_back, impStr, a word import that grows, assignment, move, swap)
+    // invalidates them.
+
+    /// A writable bit: assign a bool or another reference, read it as a bool, flip(), ~, and
+    /// &=, |=, ^= with a bool.
+    using reference = detail::BitReference;
+    /// A bit read from a const vector.
+    using const_reference = bool;
+    /// What a bit holds.
+    using value_type = bool;
+    /// Bit counts and numbers.
+    using size_type = std::uint32_t;
+    /// The distance between two iterators: 64-bit, so that it spans 4294967295 bits on any target.
+    using difference_type = std::int64_t;
+    /// Random access over every bit, bit 0 first; *it is a reference.
+    using iterator = detail::BitIterator<false>;
+    /// Random access over every bit, bit 0 first; *it is a bool.
+    using const_iterator = detail::BitIterator<true>;
+    /// The bits from the last one to bit 0; *it is a reference.
+    using reverse_iterator = std::reverse_iterator<iterator>;
+    /// The bits from the last one to bit 0; *it is a bool.
+    using const_reverse_iterator = std::reverse_iterator<const_iterator>;
+
+    /// test(i); throws 4.
+    bool operator[](std::uint32_t i) const { return test(i); }
+    /// Bit i as a writable reference: v[i] = true. Throws 4.
+    reference operator[](std::uint32_t i);
+    /// Writes `value` into bit i, as the standard bitset's set(pos, value); throws 4.
+    ZELMAR_FLAGROW& set(std::uint32_t i, bool value) {
+        (*this)[i] = value;
+        return *this;
+    }
+    /// Writes `value` into bit i and returns the bit it held; throws 4.
+    bool test_set(std::uint32_t i, bool value = true) {
+        reference bit = (*this)[i];
+        const bool held = bit;
+        bit = value;
+        return held;
+    }
+
+    /// At bit 0.
+    iterator begin() noexcept { return {words, 0}; }
+    /// Past the last bit.
+    iterator end() noexcept { return {words, bitCount}; }
+    /// At bit 0, reading bools.
+    const_iterator begin() const noexcept { return {words, 0}; }
+    /// Past the last bit, reading bools.
+    const_iterator end() const noexcept { return {words, bitCount}; }
+    /// begin() of the const vector.
+    const_iterator cbegin() const noexcept { return begin(); }
+    /// end() of the const vector.
+    const_iterator cend() const noexcept { return end(); }
+    /// At the last bit, going towards bit 0.
+    reverse_iterator rbegin() noexcept { return reverse_iterator(end()); }
+    /// Past bit 0, going towards it.
+    reverse_iterator rend() noexcept { return reverse_iterator(begin()); }
+    /// At the last bit, going towards bit 0, reading bools.
+    const_reverse_iterator rbegin() const noexcept { return const_reverse_iterator(end()); }
+    /// Past bit 0, reading bools.
+    const_reverse_iterator rend() const noexcept { return const_reverse_iterator(begin()); }
+    /// rbegin() of the const vector.
+    const_reverse_iterator crbegin() const noexcept { return rbegin(); }
+    /// rend() of the const vector.
+    const_reverse_iterator crend() const noexcept { return rend(); }
 
     // ---- Interoperability ---------------------------------------------------
 
@@ -605,6 +686,13 @@ inline bool ZELMAR_FLAGROW::test(std::uint32_t i) const {
     return (w[i >> 5] >> (i & 31)) & 1u;
 }
 
+inline ZELMAR_FLAGROW::reference ZELMAR_FLAGROW::operator[](std::uint32_t i) {
+    std::uint32_t* const w = words;
+    if (i >= bitCount) [[unlikely]]
+        raise(_ZELMAR_FLAGROW::kOutOfRange, detail::kPublicHeader, __LINE__);
+    return {w + (i >> 5), i & 31};
+}
+
 }  // namespace Quandrelissa
 
 #include "zelmar_flagrow/set_bits.h"
@@ -615,5 +703,7 @@ template <>
 struct std::hash<Quandrelissa::ZELMAR_FLAGROW> {
     std::size_t operator()(const Quandrelissa::ZELMAR_FLAGROW& v) const noexcept;
 };
+
+#include "zelmar_flagrow/keys.h"
 
 #endif  // ZELMAR_FLAGROW_H

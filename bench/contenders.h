@@ -34,6 +34,9 @@ using Everyone = Contenders<Ours, VBool, Raw>;
 using WordWise = Contenders<Ours, Raw>;
 using Searching = Contenders<Ours>;
 #endif
+/// Those whose bits a loop walks through iterators and v[i] (boost's have no iterators before
+/// 1.90).
+using Iterating = Contenders<Ours, VBool>;
 /// Operations no peer offers.
 using OursAndRaw = Contenders<Ours, Raw>;
 

@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
         bench::registerWords(size);
         bench::registerGrowth(size);
         bench::registerSingleBits(size);
+        bench::registerBitWalks(size);
         bench::registerSearches(size);
         bench::registerPushAndFiles(size);
     }

@@ -1,4 +1,3 @@
-#include <bit>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -8,16 +7,6 @@
 
 namespace bench {
 namespace {
-
-/// The number of set bits in the random vector kSeedA of `bits` bits.
-std::uint64_t setBits(std::uint32_t bits) {
-    std::vector<std::uint64_t> words = randomWords(bits, kSeedA);
-    // The random words run to a whole word; the vector ends where its size says.
-    if (bits % 64 != 0) words.back() &= (std::uint64_t{1} << (bits % 64)) - 1;
-    std::uint64_t set = 0;
-    for (const std::uint64_t w : words) set += static_cast<std::uint64_t>(std::popcount(w));
-    return set;
-}
 
 // Clear vectors and equal operands make every contender read to the end.
 template <class C>

@@ -24,6 +24,9 @@ void registerGrowth(Size size);
 void registerSingleBits(Size size);
 /// find_next, find_prev, find_next_unset, count_range, intersects, is_subset_of, subtract.
 void registerSearches(Size size);
+/// Every bit read in order: walk_iter through the iterators, walk_index by v[i], walk_test by
+/// test(i).
+void registerBitWalks(Size size);
 /// push_back loops beside the peers; save and load of the binary form.
 void registerPushAndFiles(Size size);
 /// The push_back loops alone.

@@ -1,6 +1,7 @@
 #include "rows.h"
 
 #include <array>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +17,15 @@ std::vector<std::uint64_t> randomWords(std::size_t bits, std::uint64_t seed) {
     std::vector<std::uint64_t> words((bits + 63) / 64);
     for (auto& w : words) w = random();
     return words;
+}
+
+std::uint64_t setBits(std::uint32_t bits) {
+    std::vector<std::uint64_t> words = randomWords(bits, kSeedA);
+    // The random words run to a whole word; the vector ends where its size says.
+    if (bits % 64 != 0) words.back() &= (std::uint64_t{1} << (bits % 64)) - 1;
+    std::uint64_t set = 0;
+    for (const std::uint64_t w : words) set += static_cast<std::uint64_t>(std::popcount(w));
+    return set;
 }
 
 std::string randomText(std::size_t chars, std::uint64_t seed) {

@@ -51,6 +51,8 @@ inline constexpr std::uint64_t kSeedB = 2;
 
 /// `bits` random bits in 64-bit words, bit i at position i % 64 of word i / 64.
 std::vector<std::uint64_t> randomWords(std::size_t bits, std::uint64_t seed);
+/// The number of set bits in the random vector kSeedA of `bits` bits.
+std::uint64_t setBits(std::uint32_t bits);
 /// `chars` random '0' and '1' characters.
 std::string randomText(std::size_t chars, std::uint64_t seed);
 /// `count` random bit numbers below `bits`.

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <exception>
 #include <functional>
+#include <iterator>
+#include <ranges>
+#include <set>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "ZELMAR_FLAGROW.h"
 #include "poison.h"
@@ -20,6 +26,13 @@ namespace {
 
 static_assert(std::is_nothrow_swappable_v<ZELMAR_FLAGROW>);
 static_assert(noexcept(std::declval<ZELMAR_FLAGROW&>().swap(std::declval<ZELMAR_FLAGROW&>())));
+
+// ranges::fill and ranges::reverse, which the engine runs, need the proxy's const assignment and
+// its swap on top of these.
+static_assert(std::random_access_iterator<ZELMAR_FLAGROW::iterator>);
+static_assert(std::random_access_iterator<ZELMAR_FLAGROW::const_iterator>);
+static_assert(std::ranges::random_access_range<ZELMAR_FLAGROW>);
+static_assert(std::is_nothrow_copy_constructible_v<_ZELMAR_FLAGROW>);
 
 std::size_t hashOf(const ZELMAR_FLAGROW& v) { return std::hash<ZELMAR_FLAGROW>{}(v); }
 
@@ -114,6 +127,50 @@ TEST(BitsetNames, SingleBitFormsThrowCodeFourPastTheEnd) {
         EXPECT_EQ(zf_test::codeOf([&] { call(v); }), _ZELMAR_FLAGROW::kOutOfRange);
     }
     EXPECT_TRUE(v.none());
+}
+
+TEST(BitReference, AssignsBoolsAndBitsAndCombinesWithBools) {
+    ZELMAR_FLAGROW v("0000"sv);
+    v[0] = true;
+    v[1] = v[0];  // the bit's value, not the reference
+    v[2] = ~v[1];
+    v[3].flip();
+    v[0] &= false;
+    v[1] |= false;
+    v[3] ^= true;
+    const ZELMAR_FLAGROW::reference last = v[3];
+    last = true;  // a const reference still writes its bit
+    EXPECT_EQ(v.to_string(), "0101");
+}
+
+TEST(Error, IsCaughtAsAStdExceptionThatSaysWhereAndWhy) {
+    ZELMAR_FLAGROW v(4);
+    try {
+        v[4] = true;
+        FAIL() << "bit 4 of four is refused";
+    } catch (const std::exception& e) {
+        const _ZELMAR_FLAGROW copy = dynamic_cast<const _ZELMAR_FLAGROW&>(e);
+        EXPECT_EQ(std::string(copy.what()),
+                  "zelmar_flagrow error 4: a bit number or a range lies outside the vector or the "
+                  "text (INCLUDE/ZELMAR_FLAGROW.h:" +
+                      std::to_string(copy.line()) + ")");
+    }
+    EXPECT_STREQ(_ZELMAR_FLAGROW(-7, nullptr, -2147483647 - 1).what(),
+                 "zelmar_flagrow error -7: unknown error (:-2147483648)");
+}
+
+TEST(Keys, SetsTellApartVectorsOfOneSizeAndTakeOneEmptyKey) {
+    std::set<ZELMAR_FLAGROW, Quandrelissa::LessBySizeThenBits> ordered;
+    std::unordered_set<ZELMAR_FLAGROW, std::hash<ZELMAR_FLAGROW>, Quandrelissa::EqualSizeAndBits>
+        hashed;
+    for (const char* text : {"0100", "0010", "", "1", "0010", ""}) {
+        ordered.insert(withGarbageTail(text));
+        hashed.insert(withGarbageTail(text));
+    }
+    std::vector<std::string> order;
+    for (const ZELMAR_FLAGROW& k : ordered) order.push_back(k.to_string());
+    EXPECT_EQ(order, (std::vector<std::string>{"", "1", "0010", "0100"}));
+    EXPECT_EQ(hashed.size(), 4u);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #ifndef ZELMAR_FLAGROW_TESTS_APPLY_H
 #define ZELMAR_FLAGROW_TESTS_APPLY_H
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <ranges>
 #include <span>
 #include <sstream>
 #include <string>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "ZELMAR_FLAGROW.h"
+#include "concat.h"
 #include "poison.h"
 #include "raised.h"
 #include "step.h"
@@ -100,6 +103,92 @@ void readText(const Step& s, V& v, Outcome& out) {
         }
     }
     out.value = std::uint64_t{fail} | std::uint64_t{eof} << 1 | std::uint64_t{pos} << 2;
+}
+
+template <class V>
+inline constexpr bool isClass = std::is_same_v<V, Quandrelissa::ZELMAR_FLAGROW>;
+
+// Bit i written through the class's proxy reference in one of six ways, after a read through the
+// const operator[]; the model does the same with its plain members.
+template <class V>
+void writeThroughIndex(const Step& s, V& t, Outcome& out) {
+    const bool value = (s.n & 1) != 0;
+    const std::uint32_t how = static_cast<std::uint32_t>(s.fill) % 6;
+    if constexpr (isClass<V>) {
+        out.value = std::as_const(t)[s.i];
+        if (how == 0) t[s.i] = value;
+        if (how == 1) t[s.i] = t[s.j];
+        if (how == 2) t[s.i].flip();
+        if (how == 3) t[s.i] &= value;
+        if (how == 4) t[s.i] |= value;
+        if (how == 5) out.value |= std::uint64_t{~(t[s.i] ^= value)} << 1;
+    } else {
+        const bool held = t.test(s.i);
+        out.value = std::uint64_t{held} | std::uint64_t{how == 5 && held == value} << 1;
+        const bool after[] = {value, held, !held, held && value, held || value, held != value};
+        t.set(s.i, how == 1 ? t.test(s.j) : after[how]);
+    }
+}
+
+// Every bit forwards through const iterators and backwards through writable ones, the counts and
+// positions the standard algorithms find, and bit i by subscript; the model answers from its text.
+template <class V>
+void walkBits(const Step& s, V& t, Outcome& out) {
+    const V& c = t;
+    const bool inside = s.i < t.razmer();
+    if constexpr (isClass<V>) {
+        for (const bool bit : c) out.made += bit ? '1' : '0';
+        out.made += '|';
+        for (auto it = t.rbegin(); it != t.rend(); ++it) out.made += *it ? '1' : '0';
+        out.words = {static_cast<std::uint32_t>(std::ranges::count(c, true)),
+                     static_cast<std::uint32_t>(std::ranges::find(t, true) - t.begin()),
+                     static_cast<std::uint32_t>(std::ranges::distance(c))};
+        out.value = inside ? std::uint64_t{c.begin()[s.i]} : 2;
+    } else {
+        const std::string text = t.to_string();
+        out.made = concat(text, "|", std::string(text.rbegin(), text.rend()));
+        out.words = {t.count(), t.find_first(), t.razmer()};
+        out.value = inside ? std::uint64_t{t.test(s.i)} : 2;
+    }
+}
+
+// Bits min(i, j) .. max(i, j) - 1, both cut at the size, reversed, filled or flipped one by one
+// through the class's iterators; the model swaps and writes them one at a time.
+template <class V>
+void writeThroughIterators(const Step& s, V& t) {
+    std::uint32_t lo = std::min(s.i, t.razmer());
+    std::uint32_t hi = std::min(s.j, t.razmer());
+    if (lo > hi) std::swap(lo, hi);
+    const bool value = (s.n & 1) != 0;
+    const std::uint32_t how = static_cast<std::uint32_t>(s.fill) % 3;
+    if constexpr (isClass<V>) {
+        const auto first = t.begin() + lo;
+        const auto last = t.begin() + hi;
+        if (how == 0) std::ranges::reverse(first, last);
+        if (how == 1) std::ranges::fill(first, last, value);
+        if (how == 2) std::for_each(first, last, [](auto bit) { bit.flip(); });
+    } else {
+        for (std::uint32_t a = lo, b = hi; how == 0 && a + 1 < b; ++a, --b) {
+            const bool held = t.test(a);
+            t.set(a, t.test(b - 1)).set(b - 1, held);
+        }
+        for (std::uint32_t p = lo; how != 0 && p < hi; ++p) t.set(p, how == 1 ? value : !t.test(p));
+    }
+}
+
+// The key order and equality both ways round; the model's order is that of its texts among
+// vectors of one size.
+template <class V>
+std::uint64_t compareAsKeys(const V& t, const V& o) {
+    if constexpr (isClass<V>) {
+        const Quandrelissa::LessBySizeThenBits less;
+        return std::uint64_t{less(t, o)} | std::uint64_t{less(o, t)} << 1 |
+               std::uint64_t{Quandrelissa::EqualSizeAndBits{}(t, o)} << 2;
+    } else {
+        const auto key = [](const V& v) { return std::pair(v.razmer(), v.to_string()); };
+        return std::uint64_t{key(t) < key(o)} | std::uint64_t{key(o) < key(t)} << 1 |
+               std::uint64_t{key(t) == key(o)} << 2;
+    }
 }
 
 // The words of o from word n on (o is often t itself), and how many meaningful bits they hold.
@@ -441,6 +530,24 @@ void applyUnchecked(const Step& s, Slots<V>& v, Outcome& out) {
             for (; first != bits.end(); ++first) ++out.value;
             break;
         }
+        case Kind::indexWrite:
+            writeThroughIndex(s, t, out);
+            break;
+        case Kind::setValue:
+            out.value = same(t.set(s.i, s.fill % 2 != 0), t);
+            break;
+        case Kind::testSet:
+            out.value = t.test_set(s.i, s.fill % 2 != 0);
+            break;
+        case Kind::iteratorWalk:
+            walkBits(s, t, out);
+            break;
+        case Kind::iteratorWrite:
+            writeThroughIterators(s, t);
+            break;
+        case Kind::keyCompare:
+            out.value = compareAsKeys(t, o);
+            break;
         case Kind::switchKernels:
         case Kind::count_:
             break;

@@ -126,6 +126,18 @@ public:
         return bit(i);
     }
 
+    /// Writes bit i; 4 when i >= razmer().
+    ReferenceVector& set(std::uint32_t i, bool value) {
+        check(i);
+        return putBit(i, value);
+    }
+    /// Writes bit i and returns what it held; 4 when i >= razmer().
+    bool test_set(std::uint32_t i, bool value = true) {
+        const bool held = test(i);
+        putBit(i, value);
+        return held;
+    }
+
     /// Sets every word, storage bits past the size included.
     ReferenceVector& vkl() noexcept { return fillWords(0xFFFFFFFFu); }
     /// Clears every word.

@@ -318,6 +318,18 @@ const char* formOf(const Step& s) {
             return "%t.count_and(%o), count_or(%o), count_xor(%o), count_subtract(%o)";
         case Kind::walkSetBits:
             return "%t.set_bits(), a copy taken after %n % 70 steps walked on by itself";
+        case Kind::indexWrite:
+            return "%t[%i] = / = %t[%j] / .flip() / &= / |= / ^= by %f % 6";
+        case Kind::setValue:
+            return "%t.set(%i, %f % 2 != 0)";
+        case Kind::testSet:
+            return "%t.test_set(%i, %f % 2 != 0)";
+        case Kind::iteratorWalk:
+            return "%t: range-for, reverse iterators, ranges::count and find, it[%i]";
+        case Kind::iteratorWrite:
+            return "%t over bits %i .. %j: ranges::reverse / ranges::fill / flip each by %f % 3";
+        case Kind::keyCompare:
+            return "LessBySizeThenBits both ways and EqualSizeAndBits of %t and %o";
         case Kind::count_:
             break;
     }

@@ -90,6 +90,12 @@ enum class Kind : std::uint8_t {
     callerMemoryInSpareWords,
     combinedCounts,
     walkSetBits,
+    indexWrite,
+    setValue,
+    testSet,
+    iteratorWalk,
+    iteratorWrite,
+    keyCompare,
     count_
 };
 
