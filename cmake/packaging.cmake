@@ -7,6 +7,8 @@ set(CPACK_PACKAGE_NAME zelmar-flagrow)
 set(CPACK_PACKAGE_VENDOR "The zelmar_flagrow team")
 set(CPACK_PACKAGE_CONTACT "The zelmar_flagrow team <team@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://zelmar-flagrow.example.org/)
+# Each package's description below starts with its own synopsis.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -50,6 +52,7 @@ The console program zelmar_flagrow demonstrates, in Russian, every operation of
 Quandrelissa::ZELMAR_FLAGROW, a C++20 bit vector of up to 4294967295 bits.")
 
 # Both take the library package of exactly this version.
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 if(BUILD_SHARED_LIBS)
   set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS library)
   set(CPACK_COMPONENT_PROGRAM_DEPENDS library)

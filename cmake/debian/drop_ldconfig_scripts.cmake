@@ -1,6 +1,7 @@
 # Run by cpack after the packages are made (CPACK_PACKAGE_FILES lists them): takes the postinst
 # and postrm that only call ldconfig out of each package, which libc's ldconfig trigger makes
-# needless. Any other maintainer script is left alone.
+# needless. A script that does anything else is left alone.
+cmake_policy(VERSION 3.25)
 foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   set(tree ${deb}.tree)
   file(REMOVE_RECURSE ${tree})
@@ -9,9 +10,11 @@ foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   foreach(script IN ITEMS postinst postrm)
     set(file ${tree}/DEBIAN/${script})
     if(EXISTS ${file})
-      file(STRINGS ${file} lines)
-      list(FILTER lines EXCLUDE REGEX "^(#!/bin/sh|set -e|if \\[ \"\\$1\" = \"[a-z]+\" \\]; then|\tldconfig|fi)$")
-      if(NOT lines)
+      file(READ ${file} text)
+      string(REGEX REPLACE "#!/bin/sh|set -e|if \\[ \"\\$1\" = \"[a-z]+\" \\]; then|ldconfig|fi"
+             "" rest "${text}")
+      string(STRIP "${rest}" rest)
+      if(rest STREQUAL "")
         file(REMOVE ${file})
         set(changed ON)
       endif()
