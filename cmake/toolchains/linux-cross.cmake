@@ -10,8 +10,9 @@ set(CMAKE_CXX_COMPILER ${ZELMAR_FLAGROW_CROSS_TRIPLET}-g++)
 # from one package, where the cross compiler's copy of the loader would not match them.
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${ZELMAR_FLAGROW_QEMU_CPU})
 
-# Libraries and packages come from the target side only, never from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${ZELMAR_FLAGROW_CROSS_TRIPLET})
+# Libraries and packages come from the target side only, never from the host: the cross
+# compiler's folder, and any root the caller gives (a staged install of this library).
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${ZELMAR_FLAGROW_CROSS_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

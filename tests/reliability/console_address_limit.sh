@@ -6,13 +6,13 @@
 # glibc normally grows the heap in steps of 128 KiB, which this small program
 # never outgrows; without that padding the heap grows page by page, so a limit
 # lands between two allocations of the script.
-# Usage: console_address_limit.sh <input file> [<emulator>...] <program>
+# Usage: console_address_limit.sh <program> <input file>
 set -u
-input=$1
-program=("${@:2}")
+program=$1
+input=$2
 export GLIBC_TUNABLES=glibc.malloc.top_pad=0
 
-run() { prlimit --as=$(($1 * 1024)) "${program[@]}" <"$input" 2>&1; }
+run() { prlimit --as=$(($1 * 1024)) "$program" <"$input" 2>&1; }
 started() { grep -q "test: ZELMAR_FLAGROW" <<<"$1"; }
 
 # The lowest limit, in KiB, at which the program gets as far as its banner.
