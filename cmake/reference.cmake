@@ -17,6 +17,8 @@ set(DOXYGEN_STRIP_FROM_INC_PATH ${PROJECT_SOURCE_DIR}/INCLUDE)
 set(DOXYGEN_RECURSIVE YES)
 set(DOXYGEN_FILE_PATTERNS *.h *.md)
 set(DOXYGEN_EXCLUDE_SYMBOLS "Quandrelissa::detail" "detail")
+# Doxygen's own model of the standard library gives the std::hash specialization its namespace.
+set(DOXYGEN_BUILTIN_STL_SUPPORT YES)
 set(DOXYGEN_USE_MDFILE_AS_MAINPAGE ${PROJECT_SOURCE_DIR}/docs/reference.md)
 set(DOXYGEN_WARN_IF_UNDOCUMENTED YES)
 set(DOXYGEN_WARN_IF_DOC_ERROR YES)
