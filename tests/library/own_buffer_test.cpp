@@ -101,9 +101,11 @@ TEST(OwnWords, ListedBitsFromTheStorageAreTheListAsItWasBeforeTheCall) {
 }
 
 // "011" in word 1, which resize(32) and a zero-character import leave as spare storage: the
-// re-size to 8 bits frees that storage, so the pattern must be read before it.
+// re-size to 8 bits frees that storage, so the pattern must be read before it. The word is made
+// from the characters, so it holds them in memory on either byte order.
 TEST(OwnCharacters, PatternInTheSpareStorageIsReadBeforeTheReSize) {
-    const std::uint32_t pattern = 0x00313130u;
+    std::uint32_t pattern = 0;
+    std::memcpy(&pattern, "011", 4);
     ZELMAR_FLAGROW shrunk(64);
     ASSERT_EQ(shrunk.impUL(32, 63, &pattern, 1), 0u);
     shrunk.resize(32);
