@@ -67,7 +67,9 @@ public:
         file_[n] = '\0';
         detail::writeErrorText(what_, code, file_, line);
     }
+    /// Copies the code, the file and the line; never throws, as an exception type must not.
     _ZELMAR_FLAGROW(const _ZELMAR_FLAGROW&) noexcept = default;
+    /// Copies the code, the file and the line; never throws.
     _ZELMAR_FLAGROW& operator=(const _ZELMAR_FLAGROW&) noexcept = default;
     ~_ZELMAR_FLAGROW() override = default;
 
@@ -94,6 +96,8 @@ template <class T>
 concept Number = std::is_arithmetic_v<T> || std::is_enum_v<T>;
 }  // namespace detail
 
+/// A row of up to 4294967295 bits kept in 32-bit words, bit i in word i / 32 at position i % 32.
+/// Every misuse throws _ZELMAR_FLAGROW and leaves the vector as it was.
 class ZELMAR_FLAGROW {
 public:
     /// Largest possible size: every 32-bit bit count is allowed.
@@ -455,24 +459,33 @@ public:
         /// Two iterators are equal at the same bit; the end one stands at size().
         class iterator {
         public:
+            /// A bit number.
             using value_type = std::uint32_t;
+            /// The distance between two iterators.
             using difference_type = std::ptrdiff_t;
+            /// A forward iterator, for C++20 ranges.
             using iterator_concept = std::forward_iterator_tag;
+            /// A forward iterator, for the older algorithms.
             using iterator_category = std::forward_iterator_tag;
 
+            /// An iterator over no vector, equal to any other made so.
             iterator() = default;
+            /// The number of the set bit it stands at.
             std::uint32_t operator*() const noexcept { return bit_; }
+            /// Moves to the next set bit, or to the end.
             iterator& operator++() noexcept {
                 ahead_ &= ahead_ - 1;
                 if (ahead_ == 0) return seek((bit_ >> 6) + 1);
                 bit_ = (bit_ & ~63u) + static_cast<std::uint32_t>(std::countr_zero(ahead_));
                 return *this;
             }
+            /// Moves to the next set bit and returns where it stood before.
             iterator operator++(int) noexcept {
                 iterator before = *this;
                 ++*this;
                 return before;
             }
+            /// Whether `a` and `b` stand at the same bit.
             friend bool operator==(const iterator& a, const iterator& b) noexcept {
                 return a.bit_ == b.bit_;
             }
@@ -496,7 +509,9 @@ public:
             std::uint64_t ahead_ = 0;
         };
 
+        /// At the lowest set bit, or end() when no bit is set.
         iterator begin() const noexcept { return iterator(vector_, 0).seek(0); }
+        /// Past the last set bit: at the vector's size.
         iterator end() const noexcept { return {vector_, vector_->size()}; }
 
     private:
@@ -701,6 +716,7 @@ inline ZELMAR_FLAGROW::reference ZELMAR_FLAGROW::operator[](std::uint32_t i) {
 /// Hashes the size and the meaningful bits; equal vectors hash alike.
 template <>
 struct std::hash<Quandrelissa::ZELMAR_FLAGROW> {
+    /// The hash of `v`.
     std::size_t operator()(const Quandrelissa::ZELMAR_FLAGROW& v) const noexcept;
 };
 

@@ -20,7 +20,9 @@ public:
         child_ = forkpty(&master_, nullptr, nullptr, nullptr);
         if (child_ == 0) {
             setenv("LC_ALL", "C.UTF-8", 1);
-            execl(ZF_PROGRAM, ZF_PROGRAM, static_cast<char*>(nullptr));
+            // Through the shell, which starts the emulator first when the build is for another CPU.
+            execl("/bin/sh", "sh", "-c", "exec " ZF_RUN_PREFIX " '" ZF_PROGRAM "'",
+                  static_cast<char*>(nullptr));
             _exit(127);
         }
     }

@@ -143,7 +143,8 @@ std::string loadTranscript(const std::filesystem::path& path) { return expand(pa
 
 std::pair<int, std::string> runProgram(const std::string& environment,
                                        const std::filesystem::path& input) {
-    const std::string command = environment + " '" ZF_PROGRAM "' < '" + input.string() + "'";
+    const std::string command =
+        environment + " " ZF_RUN_PREFIX " '" ZF_PROGRAM "' < '" + input.string() + "'";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return {-1, ""};
     std::string output;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -63,9 +64,11 @@ TEST(OwnWords, OverlappingImportInsideTheVectorMatchesTheModel) {
     }
 }
 
-// The storage bytes as characters: word 0x31303130 reads "0101", and a clear word ends the text.
+// The storage bytes as characters, a clear word ending the text. The words are made from the
+// characters, so they hold "01011110" in memory on either byte order.
 TEST(OwnCharacters, TextAndPatternFromTheStorageAreReadBeforeItChanges) {
-    const std::uint32_t words[] = {0x31303130u, 0x30313131u, 0u};
+    std::uint32_t words[3] = {};
+    std::memcpy(words, "01011110", 8);
     ZELMAR_FLAGROW text(3000);
     ASSERT_EQ(text.impUL(0, 95, words, 3), 0u);
     text.impStr(reinterpret_cast<const char*>(text.data()));
@@ -98,9 +101,11 @@ TEST(OwnWords, ListedBitsFromTheStorageAreTheListAsItWasBeforeTheCall) {
 }
 
 // "011" in word 1, which resize(32) and a zero-character import leave as spare storage: the
-// re-size to 8 bits frees that storage, so the pattern must be read before it.
+// re-size to 8 bits frees that storage, so the pattern must be read before it. The word is made
+// from the characters, so it holds them in memory on either byte order.
 TEST(OwnCharacters, PatternInTheSpareStorageIsReadBeforeTheReSize) {
-    const std::uint32_t pattern = 0x00313130u;
+    std::uint32_t pattern = 0;
+    std::memcpy(&pattern, "011", 4);
     ZELMAR_FLAGROW shrunk(64);
     ASSERT_EQ(shrunk.impUL(32, 63, &pattern, 1), 0u);
     shrunk.resize(32);

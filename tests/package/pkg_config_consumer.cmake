@@ -12,7 +12,8 @@ execute_process(COMMAND ${PKG_CONFIG} --cflags --libs zelmar_flagrow
 separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 execute_process(COMMAND ${CXX} -std=c++20 ${FLAGS} ${SOURCE} ${pc_flags} -o ${OUTPUT}
                 COMMAND_ERROR_IS_FATAL ANY)
-# A shared library is found beside the .pc file, as a user's loader path would find it.
+# A shared library is found beside the .pc file, as a user's loader path would find it; a
+# program for another CPU runs in the EMULATOR.
 get_filename_component(libdir ${PC_DIR} DIRECTORY)
-execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${libdir} ${OUTPUT}
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${libdir} ${EMULATOR} ${OUTPUT}
                 COMMAND_ERROR_IS_FATAL ANY)
