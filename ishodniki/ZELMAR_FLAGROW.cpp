@@ -272,7 +272,7 @@ bool ZELMAR_FLAGROW::testLong() const {
 
 bool ZELMAR_FLAGROW::anySet() const noexcept {
     return detail::anyBit(words, bitCount, [](const Word* w, std::size_t n) {
-        return kernels().findNonZero(w, n) != n;
+        return Word{kernels().findNonZero(w, n) != n};
     });
 }
 

@@ -32,7 +32,7 @@ void applyRange(Word* w, std::uint64_t first, std::uint64_t end, RangeOp op) noe
 
 bool anyInRange(const Word* w, std::uint64_t first, std::uint64_t end) noexcept {
     return anyInRange(w, rangeWords(first, end), [](const Word* middle, std::size_t n) {
-        return kernels().findNonZero(middle, n) != n;
+        return Word{kernels().findNonZero(middle, n) != n};
     });
 }
 

@@ -16,10 +16,11 @@ struct InlineLoops {
     static std::uint64_t count(const Word* w, std::size_t n) noexcept {
         return popcountWords(w, n);
     }
-    static bool any(const Word* w, std::size_t n) noexcept {
+    /// The words ORed: non-zero when one of them is.
+    static Word seen(const Word* w, std::size_t n) noexcept {
         Word seen = 0;
         for (std::size_t k = 0; k < n; ++k) seen |= w[k];
-        return seen != 0;
+        return seen;
     }
     /// Up to kFewWords words in a loop; past that memcmp is wider.
     static bool same(const Word* a, const Word* b, std::size_t n) noexcept {
@@ -81,12 +82,12 @@ inline constexpr auto kAndNot = [](auto a, auto b) { return a & ~b; };
 
 inline bool ZELMAR_FLAGROW::test() const {
     if (!isShort()) return testLong();
-    return detail::anyBit(words, bitCount, detail::InlineLoops::any);
+    return detail::anyBit(words, bitCount, detail::InlineLoops::seen);
 }
 
 inline bool ZELMAR_FLAGROW::any() const noexcept {
     if (!isShort()) return bitCount != 0 && anySet();
-    return detail::anyBit(words, bitCount, detail::InlineLoops::any);
+    return detail::anyBit(words, bitCount, detail::InlineLoops::seen);
 }
 
 inline std::uint32_t ZELMAR_FLAGROW::schet() const {
@@ -195,7 +196,7 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::invert(std::uint32_t i, std::uint32_t j) 
 inline bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
     const std::uint32_t end = detail::rangeEnd(bitCount, j);
     if (!isShort() || !detail::isRange(i, end)) return testLong(i, j);
-    return detail::anyInRange(words, detail::rangeWords(i, end), detail::InlineLoops::any);
+    return detail::anyInRange(words, detail::rangeWords(i, end), detail::InlineLoops::seen);
 }
 
 // ---- The whole word-array form: up to kShortWords words --------------------------------

@@ -87,11 +87,13 @@ std::uint64_t countBits(const Word* w, std::uint32_t bits, CountWords countWords
     return countWords(w, last) + popcount64(w[last] & lowMask(bits));
 }
 
-/// Whether a vector of `bits` bits, bits > 0, has a set bit.
-template <class AnyInWords>
-bool anyBit(const Word* w, std::uint32_t bits, AnyInWords anyInWords) noexcept {
+/// Whether a vector of `bits` bits, bits > 0, has a set bit. `seenInWords(w, n)` gives a word
+/// that is non-zero when one of the n whole words is: one test decides, with no branch between
+/// the last word and the others.
+template <class SeenInWords>
+bool anyBit(const Word* w, std::uint32_t bits, SeenInWords seenInWords) noexcept {
     const std::size_t last = lastWordIndex(bits);
-    return (w[last] & lowMask(bits)) != 0 || anyInWords(w, last);
+    return ((w[last] & lowMask(bits)) | seenInWords(w, last)) != 0;
 }
 
 /// Whether two vectors of `bits` bits, bits > 0, have the same bits; `sameWords(a, b, n)`
@@ -134,8 +136,11 @@ enum class Combination { bitAnd, bitOr, bitXor, andNot };
 template <class CombineWords>
 void combineInto(Word* l, std::uint32_t lBits, const Word* r, std::uint32_t rBits,
                  CombineWords combine) noexcept {
-    if (lBits == 0 || rBits == 0) return;
-    if (rBits >= lBits) return combine(l, r, wordsFor(lBits));
+    if (rBits >= lBits) {
+        if (lBits != 0) combine(l, r, wordsFor(lBits));
+        return;
+    }
+    if (rBits == 0) return;
     const std::size_t n = wordsFor(rBits);
     const Word before = l[n - 1];
     combine(l, r, n);
@@ -151,13 +156,14 @@ bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op) noexce
     if (bits == 0) return false;
     constexpr std::size_t kBlock = 64;
     const std::size_t full = lastWordIndex(bits);
+    // The last word first, so that a vector of one block is one reduction and one test.
+    Word seen = op(a[full], b[full]) & lowMask(bits);
     for (std::size_t k = 0; k < full; k += kBlock) {
         const std::size_t end = full - k < kBlock ? full : k + kBlock;
-        Word seen = 0;
         for (std::size_t j = k; j < end; ++j) seen |= op(a[j], b[j]);
         if (seen != 0) return true;
     }
-    return (op(a[full], b[full]) & lowMask(bits)) != 0;
+    return seen != 0;
 }
 
 /// The set bits of op(a[k], b[k]) among the first `bits` bits; `countWords(a, b, n)` counts the
@@ -223,13 +229,13 @@ inline void changeRangeInOneLoop(Word* w, const RangeWords& r, RangeOp op) noexc
     for (std::size_t k = r.first; k <= r.last; ++k) w[k] = applyMask(w[k], r.maskAt(k), op);
 }
 
-/// Whether any bit of `r` is set; `anyInWords(w, n)` looks at the n whole words between its
-/// end words.
-template <class AnyInWords>
-bool anyInRange(const Word* w, const RangeWords& r, AnyInWords anyInWords) noexcept {
+/// Whether any bit of `r` is set; `seenInWords(w, n)` is non-zero when one of the n whole words
+/// between its end words is.
+template <class SeenInWords>
+bool anyInRange(const Word* w, const RangeWords& r, SeenInWords seenInWords) noexcept {
     if (r.first == r.last) return (w[r.first] & r.head & r.tail) != 0;
-    return ((w[r.first] & r.head) | (w[r.last] & r.tail)) != 0 ||
-           anyInWords(w + r.first + 1, r.last - r.first - 1);
+    return ((w[r.first] & r.head) | (w[r.last] & r.tail) |
+            seenInWords(w + r.first + 1, r.last - r.first - 1)) != 0;
 }
 
 // ---- Shifts
