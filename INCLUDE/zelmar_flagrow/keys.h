@@ -32,7 +32,8 @@ struct LessBySizeThenBits {
 /// two empty vectors equal. Never throws.
 struct EqualSizeAndBits {
     bool operator()(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) const noexcept {
-        return a.size() == b.size() && (a.empty() || a == b);
+        return a.size() == b.size() && (a.empty() || detail::equalBits(a.data(), b.data(), a.size(),
+                                                                       detail::InlineLoops::same));
     }
 };
 
