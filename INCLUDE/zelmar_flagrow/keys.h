@@ -13,6 +13,7 @@ namespace Quandrelissa {
 /// A strict weak order for ordered containers: the shorter vector first, and among vectors of
 /// one size the order of their texts ("0011" before "0101"). Never throws.
 struct LessBySizeThenBits {
+    /// Whether `a` comes before `b`.
     bool operator()(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) const noexcept {
         if (a.size() != b.size()) return a.size() < b.size();
         const std::uint32_t* const x = a.data();
@@ -31,6 +32,7 @@ struct LessBySizeThenBits {
 /// Equality for unordered containers, beside std::hash<ZELMAR_FLAGROW>: same size and same bits,
 /// two empty vectors equal. Never throws.
 struct EqualSizeAndBits {
+    /// Whether `a` and `b` have the same size and the same bits.
     bool operator()(const ZELMAR_FLAGROW& a, const ZELMAR_FLAGROW& b) const noexcept {
         return a.size() == b.size() && (a.empty() || detail::equalBits(a.data(), b.data(), a.size(),
                                                                        detail::InlineLoops::same));
