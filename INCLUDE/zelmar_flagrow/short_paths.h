@@ -203,20 +203,20 @@ inline bool ZELMAR_FLAGROW::test(std::uint32_t i, std::uint32_t j) const {
 
 inline std::uint32_t ZELMAR_FLAGROW::expUL(std::uint32_t* buffer, std::uint32_t count,
                                            std::uint32_t from, std::uint32_t to) const {
-    if (!detail::isWholeVector(from, to) || !isShort() ||
-        !detail::bufferTakes(buffer, count, detail::wordsFor(bitCount)))
+    const std::uint32_t n = wordCount;
+    if (!detail::isWholeVector(from, to) || !isShort() || !detail::bufferTakes(buffer, count, n))
         return expULLong(buffer, count, from, to);
-    detail::exportWhole(buffer, count, words, bitCount, detail::InlineLoops{});
+    detail::exportWhole(buffer, count, words, n, bitCount, detail::InlineLoops{});
     return 0;
 }
 
 // A buffer in the storage goes out of line, to be copied aside.
 inline std::uint32_t ZELMAR_FLAGROW::impUL(const std::uint32_t* buffer, std::uint32_t count) {
-    const std::size_t n = detail::wordsFor(bitCount);
+    const std::uint32_t n = wordCount;
     if (!isShort() || !detail::bufferTakes(buffer, count, n) ||
-        detail::liesInStorage(words, capacityBits, buffer, n * sizeof(detail::Word)))
+        detail::liesInStorage(words, capacityBits, buffer, std::size_t{n} * sizeof(detail::Word)))
         return impUL(0, kToEnd, buffer, count);
-    detail::importWhole(words, bitCount, buffer, detail::InlineLoops{});
+    detail::importWhole(words, n, bitCount, buffer, detail::InlineLoops{});
     return 0;
 }
 

@@ -104,28 +104,26 @@ bool equalBits(const Word* a, const Word* b, std::uint32_t bits, SameWords sameW
     return ((a[last] ^ b[last]) & lowMask(bits)) == 0 && sameWords(a, b, last);
 }
 
-/// The whole of a vector of `bits` bits, bits > 0, into `count` words: its words, the last one
-/// masked, and zeros after them. `loops` gives copy(dst, src, n) and zero(dst, n).
+/// The whole of a vector of `bits` bits held in `n` words, n > 0, into `count` words: its words,
+/// the last one masked, and zeros after them. `loops` gives copy(dst, src, n) and zero(dst, n).
 template <class Loops>
-void exportWhole(Word* out, std::size_t count, const Word* w, std::uint32_t bits,
+void exportWhole(Word* out, std::size_t count, const Word* w, std::size_t n, std::uint32_t bits,
                  Loops loops) noexcept {
-    const std::size_t last = lastWordIndex(bits);
-    loops.copy(out, w, last);
-    out[last] = w[last] & lowMask(bits);
-    loops.zero(out + last + 1, count - last - 1);
+    if (n == 0) return;  // never, but said, so that no compiler sees a copy of SIZE_MAX words
+    loops.copy(out, w, n - 1);
+    out[n - 1] = w[n - 1] & lowMask(bits);
+    loops.zero(out + n, count - n);
 }
 
-/// The words of `in` over the whole of a vector of `bits` bits, bits > 0, the storage bits of its
-/// last word kept. `in` lies outside the vector's storage.
+/// The words of `in` over the whole of a vector of `bits` bits held in `n` words, n > 0, the
+/// storage bits of its last word kept. `in` lies outside the vector's storage.
 template <class Loops>
-void importWhole(Word* w, std::uint32_t bits, const Word* in, Loops loops) noexcept {
-    const std::size_t last = lastWordIndex(bits);
-    loops.copy(w, in, last);
+void importWhole(Word* w, std::size_t n, std::uint32_t bits, const Word* in, Loops loops) noexcept {
+    if (n == 0) return;  // as above
+    loops.copy(w, in, n - 1);
     const Word mask = lowMask(bits);
-    w[last] = (w[last] & ~mask) | (in[last] & mask);
+    w[n - 1] = (w[n - 1] & ~mask) | (in[n - 1] & mask);
 }
-
-// ---- Two operands ------------------------------------------------------------------------------
 
 /// The logical combinations of two operands' words.
 enum class Combination { bitAnd, bitOr, bitXor, andNot };
