@@ -4,6 +4,8 @@
 # CMake and pkg-config consumers build against the installed files with no prefix given and run,
 # the program runs, and removing and purging the packages leaves nothing of them behind.
 set -euo pipefail
+# grep reads each pipe to its end (no -q): under pipefail a writer cut off early, such as
+# `ldconfig -p` with more than a pipe's 64 KiB to say, fails the gate with SIGPIPE.
 cd "$(dirname "$0")/../.."
 build=build/deb
 packages=(libzelmar-flagrow1 libzelmar-flagrow-dev zelmar-flagrow)
@@ -35,7 +37,7 @@ else
 fi
 # The loader's cache is libc's trigger's work, never a maintainer script's.
 for deb in "${debs[@]}"; do
-  if dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -Eq '^\./(postinst|postrm)$'; then
+  if dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E '^\./(postinst|postrm)$' >/dev/null; then
     echo "deb: $deb has maintainer scripts" >&2
     exit 1
   fi
@@ -46,7 +48,7 @@ trap 'dpkg -P "${packages[@]}" >/dev/null 2>&1 || true' EXIT
 for package in "${packages[@]}"; do
   dpkg -L "$package"
 done >"$build/files"
-ldconfig -p | grep -q 'libzelmar_flagrow\.so\.1 '
+ldconfig -p | grep 'libzelmar_flagrow\.so\.1 ' >/dev/null
 
 consumer=tests/package/consumer
 major=$(dpkg-deb -f "${debs[0]}" Version | cut -d. -f1)
@@ -61,7 +63,7 @@ g++ -std=c++20 "$consumer/consumer.cpp" $(pkg-config --cflags --libs zelmar_flag
 
 printf '0\n' | LC_ALL=C.UTF-8 zelmar_flagrow >"$build/program.out"
 grep -q 'НАЗНАЧЕНИЕ' "$build/program.out"
-zcat /usr/share/man/man1/zelmar_flagrow.1.gz | grep -q '^\.SH EXIT STATUS'
+zcat /usr/share/man/man1/zelmar_flagrow.1.gz | grep '^\.SH EXIT STATUS' >/dev/null
 test -f /usr/share/doc/libzelmar-flagrow-dev/html/index.html
 
 dpkg -r "${packages[@]}" >/dev/null
@@ -77,7 +79,7 @@ while read -r path; do
   fi
 done <"$build/files"
 [ "$left" = 0 ]
-if ldconfig -p | grep -q libzelmar_flagrow; then
+if ldconfig -p | grep libzelmar_flagrow >/dev/null; then
   echo "deb: the loader's cache still names the library after dpkg -r" >&2
   exit 1
 fi

@@ -52,7 +52,7 @@ screen_text() {
 wait_for_screen() {  # <text> <what>
   local tries
   for ((tries = 0; tries < 240; ++tries)); do
-    screen_text | grep -qF -- "$1" && return
+    screen_text | grep -F -- "$1" >/dev/null && return
     sleep 0.5
   done
   echo "mingw: $2 never appeared on the screen; it shows:" >&2
