@@ -120,15 +120,17 @@ public:
     explicit ZELMAR_FLAGROW(std::string_view text);
     /// Deep copy, the storage bits past the size included. Throws 6.
     ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other);
-    /// Takes the storage of `other`, which is left empty.
-    ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept;
+    /// Takes the storage of `other` (copies the words it holds inside its object), which is left
+    /// empty.
+    ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept { swap(other); }
     /// Releases the storage.
     virtual ~ZELMAR_FLAGROW();
 
     /// Deep copy. Assigning an empty vector leaves this one unchanged. Throws 6 (this one is then
     /// empty).
     ZELMAR_FLAGROW& operator=(const ZELMAR_FLAGROW& other);
-    /// Takes the storage of `other`, which is left empty.
+    /// Takes the storage of `other` (copies the words it holds inside its object), which is left
+    /// empty.
     ZELMAR_FLAGROW& operator=(ZELMAR_FLAGROW&& other) noexcept;
 
     /// Re-sizes to `n` bits by the fill convention; the old bits are gone. n = 0 changes nothing.
@@ -414,7 +416,13 @@ public:
     const std::uint32_t* data() const noexcept { return words; }
     /// Exchanges the contents of two vectors.
     void swap(ZELMAR_FLAGROW& other) noexcept {
+        // Words held inside an object change objects; the pointers follow them.
+        const bool mineInside = words == insideWords;
+        const bool theirsInside = other.words == other.insideWords;
+        std::swap(insideWords, other.insideWords);
         std::swap(words, other.words);
+        if (mineInside) other.words = other.insideWords;
+        if (theirsInside) words = insideWords;
         std::swap(wordCount, other.wordCount);
         std::swap(bitCount, other.bitCount);
         std::swap(capacityBits, other.capacityBits);
@@ -557,7 +565,8 @@ public:
     friend ZELMAR_FLAGROW operator-(T, const ZELMAR_FLAGROW&) = delete;
 
     // ---- Growth keeping the bits --------------------------------------------
-    // Spare storage may be kept past razmerUL() words; nado and copies hold exactly razmerUL().
+    // Up to 128 bits are held inside the object, with no heap (capacity() is 128 then). Past that,
+    // spare storage may be kept past razmerUL() words; nado and copies hold exactly razmerUL().
 
     /// Re-sizes to `n` bits keeping bits 0 .. min(n, razmer()) - 1; new bits are `value`.
     /// Throws 6 (the vector unchanged).
@@ -631,8 +640,12 @@ private:
                             std::uint32_t to) const;
     /// Frees the words and leaves the vector empty, as the destructor does.
     void release() noexcept;
-    /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead.
+    /// Frees the words and takes `fresh`, already holding the words of `bits` bits, instead: a
+    /// heap array, or words that fit inside the object, which are copied there.
     void adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept;
+    /// Storage for exactly `count` words, the old bits gone: inside the object when they fit, else
+    /// on the heap, where an array of that length is kept. Throws 6, the vector then empty.
+    void holdExactly(std::size_t count);
 
     /// A count that no store of a word can reach: an enumeration may not alias a uint32_t, so in
     /// a loop of one-bit changes the compiler keeps the counts in registers instead of reading
@@ -656,9 +669,11 @@ private:
     Count bitCount;
     /// Bits the storage holds: words has wordsFor(capacityBits) words, at least wordCount.
     Count capacityBits;
+    /// The storage of a vector of up to kInsideWords words: words points here, or to the heap.
+    std::uint32_t insideWords[detail::kInsideWords] = {};
 
-    /// Moves the words into a new array of `held` words (at least wordCount). Throws 6, the
-    /// vector unchanged.
+    /// Moves the words into storage of `held` words (at least wordCount): inside the object when
+    /// they fit. Throws 6, the vector unchanged.
     void reallocate(std::size_t held);
     /// Makes room for `bits` bits, growing the storage geometrically. Throws 6.
     void makeRoom(std::uint64_t bits);

@@ -24,12 +24,17 @@ using detail::wordsFor;
 namespace {
 
 [[maybe_unused]] bool invariantHolds(const ZELMAR_FLAGROW& v) noexcept {
+    // Storage on the heap is always longer than the words inside the object.
+    const bool inside = detail::liesInStorage(v.data(), 1, &v, sizeof v);
     return v.razmerUL() == wordsFor(v.razmer()) && (v.razmerUL() == 0 || v.data() != nullptr) &&
-           v.capacity() >= v.razmer();
+           v.capacity() >= v.razmer() &&
+           (v.data() == nullptr || inside == detail::fitsInside(wordsFor(v.capacity())));
 }
 
-// The bits an array of `held` words can hold, cut at the largest size.
-std::uint32_t bitsHeld(std::size_t held) noexcept {
+// The bits that storage for `count` words holds, cut at the largest size: all the words inside
+// the object when they fit there.
+std::uint32_t bitsHeld(std::size_t count) noexcept {
+    const std::size_t held = detail::fitsInside(count) ? detail::kInsideWords : count;
     return static_cast<std::uint32_t>(
         std::min<std::uint64_t>(std::uint64_t{held} * kWordBits, ZELMAR_FLAGROW::kMaxBits));
 }
@@ -53,14 +58,15 @@ Word* allocate(std::size_t count) {
     return fresh;
 }
 
-// A new array for `newBits` bits holding the first `oldBits` bits of `old` and zeros up to bit
+// New words for `newBits` bits holding the first `oldBits` bits of `old` and zeros up to bit
 // `zeroTo`; the words wholly above that bit are left for the caller to write over, but the last
 // word starts at 0 so that its storage bits come out 0. `old` itself is left alone, so that a
-// failure changes nothing.
-Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits,
-                std::uint64_t zeroTo) {
+// failure changes nothing. Words that fit inside the object are built in `local` (kInsideWords
+// words), the others in a new array.
+Word* grownCopy(const Word* old, std::uint32_t oldBits, std::uint64_t newBits, std::uint64_t zeroTo,
+                Word* local) {
     const std::size_t count = wordsFor(newBits);
-    Word* fresh = allocate(count);
+    Word* fresh = detail::fitsInside(count) ? local : allocate(count);
     const std::size_t kept = wordsFor(oldBits);
     if (kept != 0) {
         std::memcpy(fresh, old, kept * sizeof(Word));
@@ -126,7 +132,7 @@ void ZELMAR_FLAGROW::raise(std::int32_t code, const char* file, std::int32_t lin
 }
 
 void ZELMAR_FLAGROW::release() noexcept {
-    delete[] words;
+    if (words != insideWords) delete[] words;
     words = nullptr;
     wordCount = 0;
     bitCount = 0;
@@ -134,11 +140,30 @@ void ZELMAR_FLAGROW::release() noexcept {
 }
 
 void ZELMAR_FLAGROW::adopt(std::uint32_t* fresh, std::uint32_t bits) noexcept {
-    delete[] words;
-    words = fresh;
+    const std::size_t count = wordsFor(bits);
+    if (words != insideWords) delete[] words;
+    if (detail::fitsInside(count)) {
+        std::memcpy(insideWords, fresh, count * sizeof(Word));
+        words = insideWords;
+    } else {
+        words = fresh;
+    }
     bitCount = bits;
-    wordCount = static_cast<std::uint32_t>(wordsFor(bits));
-    capacityBits = bitsHeld(wordCount);
+    wordCount = static_cast<std::uint32_t>(count);
+    capacityBits = bitsHeld(count);
+}
+
+void ZELMAR_FLAGROW::holdExactly(std::size_t count) {
+    if (detail::fitsInside(count)) {
+        if (words != insideWords) release();
+        words = insideWords;
+    } else if (wordsFor(capacityBits) != count) {
+        // An array of the right length is refilled in place: the old bits are gone all the same,
+        // and the allocator and the page faults of fresh memory are spared.
+        release();
+        words = allocate(count);
+    }
+    capacityBits = bitsHeld(count);
 }
 
 // ---- Construction, sizing, copying -----------------------------------------
@@ -164,26 +189,14 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
     assert(invariantHolds(*this));
 }
 
-// Straight to a fresh array: a new object has nothing to release and cannot be its own source.
+// Straight to new storage: a new object has nothing to release and cannot be its own source.
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) {
     if (other.bitCount == 0) return;
-    words = allocate(other.wordCount);
+    holdExactly(other.wordCount);
     std::memcpy(words, other.words, std::size_t{other.wordCount} * sizeof(Word));
     bitCount = other.bitCount;
     wordCount = other.wordCount;
-    capacityBits = bitsHeld(wordCount);
     assert(invariantHolds(*this));
-}
-
-ZELMAR_FLAGROW::ZELMAR_FLAGROW(ZELMAR_FLAGROW&& other) noexcept
-    : words(other.words),
-      wordCount(other.wordCount),
-      bitCount(other.bitCount),
-      capacityBits(other.capacityBits) {
-    other.words = nullptr;
-    other.wordCount = 0;
-    other.bitCount = 0;
-    other.capacityBits = 0;
 }
 
 ZELMAR_FLAGROW::~ZELMAR_FLAGROW() { release(); }
@@ -205,15 +218,9 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator=(ZELMAR_FLAGROW&& other) noexcept {
 
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
-    // An array of the right length is refilled in place: the old bits are gone all the same,
-    // and the allocator and the page faults of fresh memory are spared.
-    if (words == nullptr || wordsFor(capacityBits) != wordsFor(n)) {
-        if (words != nullptr) release();
-        words = allocate(wordsFor(n));
-    }
+    holdExactly(wordsFor(n));
     bitCount = n;
     wordCount = static_cast<std::uint32_t>(wordsFor(n));
-    capacityBits = bitsHeld(wordCount);
     if (fill != -1) std::memset(words, fill != 0 ? 0xFF : 0, std::size_t{wordCount} * sizeof(Word));
     assert(invariantHolds(*this));
     return *this;
@@ -385,7 +392,8 @@ std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
     if (buffer == nullptr) raise(_ZELMAR_FLAGROW::kNullPointer, ZELMAR_FLAGROW_HERE);
     const AsCalled<Word> source(*this, buffer, need);
     if (to >= bitCount) {
-        Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from);
+        Word local[detail::kInsideWords];
+        Word* fresh = grownCopy(words, bitCount, std::uint64_t{to} + 1, from, local);
         detail::depositBits(fresh, from, n, source.data());
         adopt(fresh, to + 1);
     } else {
@@ -401,7 +409,8 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::plus(std::uint32_t n, std::int32_t fill) {
     if (n == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + n;
     if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, ZELMAR_FLAGROW_HERE);
-    Word* fresh = grownCopy(words, bitCount, total, bitCount);
+    Word local[detail::kInsideWords];
+    Word* fresh = grownCopy(words, bitCount, total, bitCount, local);
     detail::applyRange(fresh, bitCount, total,
                        fill != 0 ? detail::RangeOp::set : detail::RangeOp::clear);
     adopt(fresh, static_cast<std::uint32_t>(total));
@@ -413,7 +422,8 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
     if (r.bitCount == 0) return *this;
     const std::uint64_t total = std::uint64_t{bitCount} + r.bitCount;
     if (total > kMaxBits) raise(_ZELMAR_FLAGROW::kNoMemory, ZELMAR_FLAGROW_HERE);
-    Word* fresh = grownCopy(words, bitCount, total, bitCount);
+    Word local[detail::kInsideWords];
+    Word* fresh = grownCopy(words, bitCount, total, bitCount, local);
     // r may be this vector: its words are read before adopt() frees them.
     detail::depositBits(fresh, bitCount, r.bitCount, r.words);
     adopt(fresh, static_cast<std::uint32_t>(total));
@@ -425,10 +435,12 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator+=(const ZELMAR_FLAGROW& r) {
 
 void ZELMAR_FLAGROW::reallocate(std::size_t held) {
     assert(held >= wordCount);
-    Word* fresh = allocate(held);
-    if (wordCount != 0) std::memcpy(fresh, words, std::size_t{wordCount} * sizeof(Word));
-    delete[] words;
-    words = fresh;
+    Word* fresh = detail::fitsInside(held) ? insideWords : allocate(held);
+    if (fresh != words) {
+        if (wordCount != 0) std::memcpy(fresh, words, std::size_t{wordCount} * sizeof(Word));
+        if (words != insideWords) delete[] words;
+        words = fresh;
+    }
     capacityBits = bitsHeld(held);
 }
 

@@ -23,11 +23,17 @@ inline constexpr std::uint32_t kShortWords = 32;
 /// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
 /// target: past this many words the kernels, memcmp and memmove are faster.
 inline constexpr std::uint32_t kFewWords = 8;
+/// Words a vector holds inside its own object, so that values of up to 128 bits (a copy, the
+/// operators' results, nado) never touch the heap; storage on the heap is always longer.
+inline constexpr std::uint32_t kInsideWords = 4;
 
 /// Words that hold `bits` bits. 64-bit so that callers may pass bitCount + 1 or a sum of sizes.
 constexpr std::size_t wordsFor(std::uint64_t bits) noexcept {
     return static_cast<std::size_t>((bits + kWordBits - 1) / kWordBits);
 }
+
+/// Whether `count` words fit in the words inside the object.
+constexpr bool fitsInside(std::size_t count) noexcept { return count <= kInsideWords; }
 
 /// Bits 0 .. r % 32 - 1 of a word; all of it when r is a multiple of 32, so that lowMask(size)
 /// is the meaningful part of a vector's last word.

@@ -174,22 +174,40 @@ TEST(Copying, CopyOfAnEmptyVectorIsEmpty) {
     EXPECT_EQ(copy.razmerUL(), 0u);
 }
 
-TEST(Moving, TakesTheStorageAndLeavesTheSourceEmpty) {
-    ZELMAR_FLAGROW source(40, 1);
-    const std::uint32_t* storage = source.data();
-    ZELMAR_FLAGROW moved(std::move(source));
-    EXPECT_EQ(moved.data(), storage);
-    EXPECT_EQ(moved.razmer(), 40u);
-    EXPECT_EQ(source.razmer(), 0u);
-    EXPECT_EQ(source.razmerUL(), 0u);
-    EXPECT_EQ(source.data(), nullptr);
+// Whether v's words are held inside its own object.
+bool heldInside(const ZELMAR_FLAGROW& v) {
+    const auto* object = reinterpret_cast<const char*>(&v);
+    const auto* words = reinterpret_cast<const char*>(v.data());
+    return words >= object && words < object + sizeof v;
+}
 
-    ZELMAR_FLAGROW target(5);
-    target = std::move(moved);
-    EXPECT_EQ(target.data(), storage);
-    EXPECT_EQ(target.razmer(), 40u);
-    EXPECT_EQ(moved.razmer(), 0u);
-    EXPECT_EQ(moved.data(), nullptr);
+// Up to 128 bits live inside the object and are copied by a move; longer vectors hand their heap
+// array over. Either way the source is left empty with no storage.
+TEST(Moving, TakesTheStorageAndLeavesTheSourceEmpty) {
+    for (const std::uint32_t n : {40u, 128u, 129u, 400u}) {
+        SCOPED_TRACE(n);
+        const bool inside = n <= 128;
+        ZELMAR_FLAGROW source(n, "110");
+        const std::uint32_t* storage = source.data();
+        EXPECT_EQ(heldInside(source), inside);
+        EXPECT_EQ(source.capacity(), inside ? 128u : (n + 31) / 32 * 32);
+        ZELMAR_FLAGROW moved(std::move(source));
+        EXPECT_EQ(moved.data() == storage, !inside);
+        EXPECT_EQ(heldInside(moved), inside);
+        EXPECT_EQ(bits(moved), bits(ZELMAR_FLAGROW(n, "110")));
+        EXPECT_EQ(source.razmer(), 0u);
+        EXPECT_EQ(source.razmerUL(), 0u);
+        EXPECT_EQ(source.data(), nullptr);
+        EXPECT_EQ(source.capacity(), 0u);
+
+        ZELMAR_FLAGROW target(5);
+        target = std::move(moved);
+        EXPECT_EQ(target.data() == storage, !inside);
+        EXPECT_EQ(heldInside(target), inside);
+        EXPECT_EQ(target.razmer(), n);
+        EXPECT_EQ(moved.razmer(), 0u);
+        EXPECT_EQ(moved.data(), nullptr);
+    }
 }
 
 TEST(ErrorRecord, KeepsCodeFileAndLine) {

@@ -273,13 +273,39 @@ TEST(FaultInjectionOnce, TextTooLongNamesItsOwnCheck) {
     const std::string_view tooLong(text, std::size_t{0xFFFFFFFFu} + 1);
     const std::int32_t fromText = lineOf([&] { ZELMAR_FLAGROW{tooLong}; });
     zf_fault::FailNth guard(0);
-    const std::int32_t fromStorage = lineOf([] { ZELMAR_FLAGROW{5}; });
+    const std::int32_t fromStorage = lineOf([] { ZELMAR_FLAGROW{200}; });
     EXPECT_TRUE(zf_fault::fired());
     EXPECT_NE(fromText, fromStorage);
 }
 
+// Values of up to 128 bits are held inside the object: copies, the operators' results and nado
+// never reach the allocator; at 129 bits they do.
+TEST(FaultInjectionOnce, ValuesOfUpTo128BitsAllocateNothing) {
+    for (const std::uint32_t n : {1u, 64u, 127u, 128u, 129u}) {
+        SCOPED_TRACE(n);
+        const ZELMAR_FLAGROW a(n, "1101");
+        const ZELMAR_FLAGROW b(n, "011");
+        zf_fault::resetCount();
+        {
+            ZELMAR_FLAGROW v(a);
+            v = ~a;
+            v = a & b;
+            v = a | b;
+            v = a ^ b;
+            v = a - b;
+            v = a << 3;
+            v = a >> 3;
+            v.nado(n, 1);
+            v.nado(n, "10");
+            ZELMAR_FLAGROW moved(std::move(v));
+            swap(moved, v);  // NOLINT(bugprone-use-after-move): v is empty and reused
+        }
+        EXPECT_EQ(zf_fault::allocations() == 0, n <= 128) << zf_fault::allocations();
+    }
+}
+
 TEST(FaultInjectionOnce, PushBackOnFullStorageIsRefusedWithTheVectorUnchanged) {
-    ZELMAR_FLAGROW v(64, "1101");
+    ZELMAR_FLAGROW v(160, "1101");
     const State before = stateOf(v);
     const std::int64_t liveBefore = zf_fault::liveBlocks();
     std::int32_t code = 0;
@@ -290,10 +316,10 @@ TEST(FaultInjectionOnce, PushBackOnFullStorageIsRefusedWithTheVectorUnchanged) {
     }
     EXPECT_EQ(code, _ZELMAR_FLAGROW::kNoMemory);
     EXPECT_EQ(stateOf(v), before);
-    EXPECT_EQ(v.capacity(), 64u);
+    EXPECT_EQ(v.capacity(), 160u);
     EXPECT_EQ(zf_fault::liveBlocks(), liveBefore);
     v.push_back(true);
-    EXPECT_TRUE(v.test(64));
+    EXPECT_TRUE(v.test(160));
 }
 
 TEST_P(FaultInjection, ValueOperatorsLeaveOperandsAndTargetUnchanged) {
@@ -362,8 +388,9 @@ TEST(StreamFault, FailedTokenIsReadToItsEndAndTheStreamFails) {
 
 // Sizes on both sides of a word boundary, with the target shorter, equal and
 // longer than the other operand.
+// Past the 128 bits held inside the object, where the storage is on the heap.
 INSTANTIATE_TEST_SUITE_P(WordBoundaries, FaultInjection,
-                         testing::Combine(testing::Values(1u, 33u, 300u),
-                                          testing::Values(32u, 65u, 301u)));
+                         testing::Combine(testing::Values(129u, 161u, 300u),
+                                          testing::Values(160u, 193u, 301u)));
 
 }  // namespace

@@ -347,11 +347,12 @@ std::string textShown(const Step& s) {
 
 std::span<const std::uint32_t> thresholdSizes() {
     using Quandrelissa::detail::kFewWords;
+    using Quandrelissa::detail::kInsideWords;
     using Quandrelissa::detail::kShortWords;
     using Quandrelissa::detail::kWordBits;
     static const std::vector<std::uint32_t> sizes = [] {
         std::vector<std::uint32_t> all;
-        for (const std::uint32_t words : {kFewWords, kShortWords})
+        for (const std::uint32_t words : {kInsideWords, kFewWords, kShortWords})
             for (const std::uint32_t beside : {words - 1, words, words + 1})
                 for (const std::uint32_t bit : {kWordBits - 1, kWordBits, kWordBits + 1})
                     all.push_back((beside - 1) * kWordBits + bit);

@@ -122,8 +122,9 @@ struct Step {
     std::uint32_t at = 0;  // the first word of caller memory placed in a vector's live words
 };
 
-/// Sizes at each threshold of the header's inline loops (kFewWords and kShortWords words), a word
-/// and a bit either side: 255, 256, 257 and 1023, 1024, 1025 among them.
+/// Sizes at each threshold of the storage inside the object and of the header's inline loops
+/// (kInsideWords, kFewWords and kShortWords words), a word and a bit either side: 127, 128, 129,
+/// 255, 256, 257 and 1023, 1024, 1025 among them.
 std::span<const std::uint32_t> thresholdSizes();
 
 /// Whether the step places its list, text, pattern or buffer in the storage of the source slot
