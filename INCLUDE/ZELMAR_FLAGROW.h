@@ -670,7 +670,8 @@ private:
     /// Bits the storage holds: words has wordsFor(capacityBits) words, at least wordCount.
     Count capacityBits;
     /// The storage of a vector of up to kInsideWords words: words points here, or to the heap.
-    std::uint32_t insideWords[detail::kInsideWords] = {};
+    /// Aligned as a heap array is, so that no 64-bit access to a pair of words splits.
+    alignas(std::uint64_t) std::uint32_t insideWords[detail::kInsideWords] = {};
 
     /// Moves the words into storage of `held` words (at least wordCount): inside the object when
     /// they fit. Throws 6, the vector unchanged.

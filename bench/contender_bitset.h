@@ -35,6 +35,8 @@ struct StdBitset {
         combineInto<op>(a, b);
     }
 
+    static Vec complement(const Vec& v) { return ~v; }
+
     static void shiftDown(Vec& v, std::uint32_t k) { v >>= k; }
     static void shiftUp(Vec& v, std::uint32_t k) { v <<= k; }
 

@@ -6,6 +6,16 @@
 namespace bench {
 namespace {
 
+/// A value of the vector's own: std::bitset's never leaves the stack, ours does not up to 128 bits.
+template <class C>
+void copying(Size size) {
+    const std::uint32_t n = size.bits;
+    addRow("copy", C::name, size, n / 8.0, randomSetup<C>(n), [](const auto& v) {
+        const typename C::Vec copy(v);
+        touch(&copy);
+    });
+}
+
 template <class C>
 void growth(Size size) {
     const std::uint32_t n = size.bits;
@@ -17,11 +27,6 @@ void growth(Size size) {
         "append", C::name, size, n + n / 2, randomSetup<C>(n),
         [n] { return typename C::Tail(C::tail(randomVec<C>(n / 2, kSeedB))); },
         [](auto& v, const auto& tail) { C::append(v, tail); });
-
-    addRow("copy", C::name, size, n / 8.0, randomSetup<C>(n), [](const auto& v) {
-        const typename C::Vec copy(v);
-        touch(&copy);
-    });
 
     struct Sized {
         typename C::Vec v;
@@ -39,7 +44,11 @@ void growth(Size size) {
 }  // namespace
 
 void registerGrowth(Size size) {
-    Everyone::each([size]<class C>() { growth<C>(size); });
+    Everyone::each([size]<class C>() {
+        copying<C>(size);
+        growth<C>(size);
+    });
+    atFixedSize(size, [size]<class C>() { copying<C>(size); });
 }
 
 }  // namespace bench

@@ -42,6 +42,7 @@ void registerLogic(Size size) {
     // A right operand that ends inside a word, halfway: only its own bits may change.
     OursAndRaw::each([size]<class C>() { allCombinations<C>(size, size.bits / 2 + 5, "_short"); });
     Everyone::each([size]<class C>() { complement<C>(size); });
+    atFixedSize(size, [size]<class C>() { complement<C>(size); });
 }
 
 }  // namespace bench

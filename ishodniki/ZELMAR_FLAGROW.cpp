@@ -58,6 +58,24 @@ Word* allocate(std::size_t count) {
     return fresh;
 }
 
+// Storage holding `count` words is filled with `byte`, or given the words of `from`. Storage of up
+// to kInsideWords words is the object's own and any other is longer (the source's too), so those
+// are written all at once, spare words included: one store and no call, where a call's store of a
+// length it learns at run time stalls the next read of the object.
+void fillWords(Word* words, int byte, std::size_t count) noexcept {
+    if (detail::fitsInside(count))
+        std::memset(words, byte, detail::kInsideWords * sizeof(Word));
+    else
+        std::memset(words, byte, count * sizeof(Word));
+}
+
+void copyWords(Word* words, const Word* from, std::size_t count) noexcept {
+    if (detail::fitsInside(count))
+        std::memcpy(words, from, detail::kInsideWords * sizeof(Word));
+    else
+        std::memcpy(words, from, count * sizeof(Word));
+}
+
 // New words for `newBits` bits holding the first `oldBits` bits of `old` and zeros up to bit
 // `zeroTo`; the words wholly above that bit are left for the caller to write over, but the last
 // word starts at 0 so that its storage bits come out 0. `old` itself is left alone, so that a
@@ -193,7 +211,7 @@ ZELMAR_FLAGROW::ZELMAR_FLAGROW(std::string_view text) {
 ZELMAR_FLAGROW::ZELMAR_FLAGROW(const ZELMAR_FLAGROW& other) {
     if (other.bitCount == 0) return;
     holdExactly(other.wordCount);
-    std::memcpy(words, other.words, std::size_t{other.wordCount} * sizeof(Word));
+    copyWords(words, other.words, other.wordCount);
     bitCount = other.bitCount;
     wordCount = other.wordCount;
     assert(invariantHolds(*this));
@@ -204,7 +222,7 @@ ZELMAR_FLAGROW::~ZELMAR_FLAGROW() { release(); }
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator=(const ZELMAR_FLAGROW& other) {
     if (this == &other || other.bitCount == 0) return *this;
     nado(other.bitCount, -1);
-    std::memcpy(words, other.words, std::size_t{wordCount} * sizeof(Word));
+    copyWords(words, other.words, wordCount);
     assert(invariantHolds(*this));
     return *this;
 }
@@ -221,7 +239,7 @@ ZELMAR_FLAGROW& ZELMAR_FLAGROW::nado(std::uint32_t n, std::int32_t fill) {
     holdExactly(wordsFor(n));
     bitCount = n;
     wordCount = static_cast<std::uint32_t>(wordsFor(n));
-    if (fill != -1) std::memset(words, fill != 0 ? 0xFF : 0, std::size_t{wordCount} * sizeof(Word));
+    if (fill != -1) fillWords(words, fill != 0 ? 0xFF : 0, wordCount);
     assert(invariantHolds(*this));
     return *this;
 }
