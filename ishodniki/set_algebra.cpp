@@ -8,12 +8,13 @@ namespace Quandrelissa {
 
 bool ZELMAR_FLAGROW::intersectsLong(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
-    return detail::anyCombined(words, other.words, common, detail::kAnd);
+    return detail::anyCombined(words, other.words, common, detail::kAnd, detail::MeetInBlocks{});
 }
 
 bool ZELMAR_FLAGROW::isSubsetLong(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
-    if (detail::anyCombined(words, other.words, common, detail::kAndNot)) return false;
+    if (detail::anyCombined(words, other.words, common, detail::kAndNot,
+                             detail::MeetInBlocks{})) return false;
     return common == bitCount || !detail::anyInRange(words, common, bitCount);
 }
 
