@@ -248,10 +248,12 @@ inline std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
 // ---- Growth by one bit ---------------------------------------------------------------------
 
 // Inline so that a loop of push_back keeps its counters in registers: one compare, one word
-// written, and the storage grows out of line.
+// written, and the storage grows out of line. The growth rejoins the one write below rather
+// than finishing the push itself, so that the size a call writes is the size the next call
+// reads and the compiler carries it in a register, with no store and reload between calls.
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::push_back(bool value) {
     if (bitCount >= capacityBits) [[unlikely]]
-        return pushBackGrowing(value);
+        makeRoom(std::uint64_t{bitCount} + 1);
     const std::uint32_t i = bitCount;
     const std::uint32_t bit = std::uint32_t{1} << (i & 31);
     std::uint32_t& word = words[i >> 5];

@@ -20,9 +20,9 @@ inline constexpr Word kAllOnes = ~Word{0};
 /// look-up of the kernel table. Longer ones go to the members out of line, whose kernels win
 /// once a few registers are full.
 inline constexpr std::uint32_t kShortWords = 32;
-/// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
-/// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
-/// target: past this many words the kernels, memcmp and memmove are faster.
+/// The count without popcnt takes a dozen steps a word in the inline loops, and glibc's memcmp
+/// and memmove are wider than the compiler's loops for the default target: past this many words
+/// the kernels, memcmp and memmove are faster.
 inline constexpr std::uint32_t kFewWords = 8;
 
 /// Words that hold `bits` bits. 64-bit so that callers may pass bitCount + 1 or a sum of sizes.
