@@ -13,8 +13,8 @@ bool ZELMAR_FLAGROW::intersectsLong(const ZELMAR_FLAGROW& other) const noexcept 
 
 bool ZELMAR_FLAGROW::isSubsetLong(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
-    if (detail::anyCombined(words, other.words, common, detail::kAndNot,
-                             detail::MeetInBlocks{})) return false;
+    if (detail::anyCombined(words, other.words, common, detail::kAndNot, detail::MeetInBlocks{}))
+        return false;
     return common == bitCount || !detail::anyInRange(words, common, bitCount);
 }
 

@@ -149,14 +149,14 @@ inline bool ZELMAR_FLAGROW::intersects(const ZELMAR_FLAGROW& other) const noexce
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
     if (!detail::inlineLoopsTake(common, detail::kShortWords)) return intersectsLong(other);
     return detail::anyCombined(words, other.words, common, detail::kAnd,
-                                 detail::InlineLoops::Meet{});
+                               detail::InlineLoops::Meet{});
 }
 
 // Inline only where other covers this one, so that no bit lies past other's size.
 inline bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noexcept {
     if (!isShort() || other.bitCount < bitCount) return isSubsetLong(other);
     return !detail::anyCombined(words, other.words, bitCount, detail::kAndNot,
-                                  detail::InlineLoops::Meet{});
+                                detail::InlineLoops::Meet{});
 }
 
 // ---- Shifts in place: up to kShortWords words ----------------------------------------------
