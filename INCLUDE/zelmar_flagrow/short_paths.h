@@ -45,14 +45,15 @@ struct InlineLoops {
         for (; k + 2 <= n; k += 2) setWordPair(l + k, op(wordPair(l + k), wordPair(r + k)));
         if (k < n) l[k] = op(l[k], r[k]);
     }
-    /// Whether op(a[k], b[k]) is non-zero for one of n words, two words a step with a test at
-    /// each: short sets that meet mostly do so in their first words.
+    /// Whether op(a[k], b[k]) is non-zero for one of n words. Sets that meet at all mostly do
+    /// so in their first two words, which are asked alone; the rest, at most kShortWords words,
+    /// in one reduction, so that sets that never meet pay one test more than a single pass.
     struct Meet {
         template <class Op>
         bool operator()(const Word* a, const Word* b, std::size_t n, Op op) const noexcept {
-            for (; n >= 2; n -= 2, a += 2, b += 2)
-                if (op(wordPair(a), wordPair(b)) != 0) return true;
-            return n != 0 && op(*a, *b) != 0;
+            if (n < 2) return n != 0 && op(*a, *b) != 0;
+            return op(wordPair(a), wordPair(b)) != 0 ||
+                   MeetInBlocks<kShortWords>{}(a + 2, b + 2, n - 2, op);
         }
     };
     /// Two words a step, as one 64-bit word, as a 64-bit peer moves its words.

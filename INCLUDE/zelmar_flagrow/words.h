@@ -166,13 +166,13 @@ bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op,
     return meetInWords(a, b, last, op) || (op(a[last], b[last]) & lowMask(bits)) != 0;
 }
 
-/// Whether op(a[k], b[k]) is non-zero for one of n words, for long vectors: blocks are reduced
+/// Whether op(a[k], b[k]) is non-zero for one of n words: blocks of kBlock words are reduced
 /// without an early exit inside, so that the compiler keeps them in wide registers, and the loop
 /// stops after the block that decides.
+template <std::size_t kBlock>
 struct MeetInBlocks {
     template <class Op>
     bool operator()(const Word* a, const Word* b, std::size_t n, Op op) const noexcept {
-        constexpr std::size_t kBlock = 64;
         for (std::size_t k = 0; k < n; k += kBlock) {
             const std::size_t end = n - k < kBlock ? n : k + kBlock;
             Word seen = 0;
