@@ -268,9 +268,12 @@ constexpr Word funnelDownPair(Word lo, Word hi, unsigned b) noexcept {
     return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) >> b);
 }
 
-/// The word pair (lo, hi) taken as one 64-bit word and moved up by b: its high word.
+/// The word pair (lo, hi) taken as one 64-bit word and moved up by b: its high word. Written
+/// without the pair as one number, so that no compiler reads the two words as one 64-bit load:
+/// in place they were written by two stores of the last shift, which the processor cannot hand
+/// on to one load, and a shift of a short vector would wait for them to reach the cache.
 constexpr Word funnelUpPair(Word lo, Word hi, unsigned b) noexcept {
-    return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) << b >> kWordBits);
+    return static_cast<Word>(hi << b | std::uint64_t{lo} >> (kWordBits - b));
 }
 
 /// funnelDownPair of words 0, 1 and of words 1, 2 in one 64-bit step: words 0 .. 2 taken as one
