@@ -678,8 +678,6 @@ private:
     void reallocate(std::size_t held);
     /// Makes room for `bits` bits, growing the storage geometrically. Throws 6.
     void makeRoom(std::uint64_t bits);
-    /// push_back once the storage is full.
-    ZELMAR_FLAGROW& pushBackGrowing(bool value);
 };
 
 // The one-bit members: one bound check, one word read and, for the modifiers, written back.

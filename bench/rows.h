@@ -58,8 +58,15 @@ std::string randomText(std::size_t chars, std::uint64_t seed);
 /// `count` random bit numbers below `bits`.
 std::vector<std::uint32_t> randomIndexes(std::size_t count, std::uint32_t bits);
 
-/// Stops the program when a contender did not do the work a row asked for.
-void require(bool done, const char* what);
+/// Stops the program, saying that a contender did not do the work `what` asked for.
+[[noreturn]] void failed(const char* what);
+
+/// Stops the program when a contender did not do the work a row asked for. Inline, so that a
+/// contender that checks each call it times pays for a compare and not for a call.
+inline void require(bool done, const char* what) {
+    if (!done) [[unlikely]]
+        failed(what);
+}
 
 /// A setup that checks once, before the clock, that `question` gives `expected` (a value, or a
 /// callable that works it out only then), so that no contender is timed doing less than others.

@@ -63,7 +63,8 @@ foreach(component IN LISTS ZELMAR_FLAGROW_COMPONENTS)
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${ZELMAR_FLAGROW_CHANGELOG}
           DESTINATION ${ZELMAR_FLAGROW_DOCDIR_${component}} COMPONENT ${component})
 endforeach()
-file(GLOB ZELMAR_FLAGROW_DOCS ${PROJECT_SOURCE_DIR}/docs/*.md)
+# The pictures the pages show go beside them, so that their links hold where they are installed.
+file(GLOB ZELMAR_FLAGROW_DOCS ${PROJECT_SOURCE_DIR}/docs/*.md ${PROJECT_SOURCE_DIR}/docs/*.png)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${ZELMAR_FLAGROW_DOCS}
         DESTINATION ${ZELMAR_FLAGROW_DOCDIR_development} COMPONENT development)
 if(TARGET zelmar_flagrow_reference)

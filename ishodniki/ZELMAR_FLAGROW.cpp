@@ -470,11 +470,6 @@ void ZELMAR_FLAGROW::makeRoom(std::uint64_t bits) {
     reallocate(std::max(wordsFor(bits), doubled));
 }
 
-ZELMAR_FLAGROW& ZELMAR_FLAGROW::pushBackGrowing(bool value) {
-    makeRoom(std::uint64_t{bitCount} + 1);
-    return push_back(value);
-}
-
 ZELMAR_FLAGROW& ZELMAR_FLAGROW::resize(std::uint32_t n, bool value) {
     if (n > bitCount) {
         makeRoom(n);

@@ -65,6 +65,7 @@ printf '0\n' | LC_ALL=C.UTF-8 zelmar_flagrow >"$build/program.out"
 grep -q 'НАЗНАЧЕНИЕ' "$build/program.out"
 zcat /usr/share/man/man1/zelmar_flagrow.1.gz | grep '^\.SH EXIT STATUS' >/dev/null
 test -f /usr/share/doc/libzelmar-flagrow-dev/html/index.html
+test -f /usr/share/doc/libzelmar-flagrow-dev/ratios.png
 
 dpkg -r "${packages[@]}" >/dev/null
 trap - EXIT

@@ -16,11 +16,11 @@ struct InlineLoops {
     static std::uint64_t count(const Word* w, std::size_t n) noexcept {
         return popcountWords(w, n);
     }
-    /// The words ORed: non-zero when one of them is.
-    static Word seen(const Word* w, std::size_t n) noexcept {
-        Word seen = 0;
-        for (std::size_t k = 0; k < n; ++k) seen |= w[k];
-        return seen;
+    /// The words ORed, two a step: non-zero when one of them is.
+    static std::uint64_t seen(const Word* w, std::size_t n) noexcept {
+        std::uint64_t seen = 0;
+        for (; n >= 2; n -= 2, w += 2) seen |= wordPair(w);
+        return n != 0 ? seen | *w : seen;
     }
     /// Up to kFewWords words in a loop; past that memcmp is wider.
     static bool same(const Word* a, const Word* b, std::size_t n) noexcept {
@@ -42,22 +42,31 @@ struct InlineLoops {
     template <class Op>
     static void combine(Word* l, const Word* r, std::size_t n, Op op) noexcept {
         std::size_t k = 0;
-        for (; k + 2 <= n; k += 2) {
-            std::uint64_t a = 0;
-            std::uint64_t b = 0;
-            std::memcpy(&a, l + k, sizeof a);
-            std::memcpy(&b, r + k, sizeof b);
-            a = op(a, b);
-            std::memcpy(l + k, &a, sizeof a);
-        }
+        for (; k + 2 <= n; k += 2) setWordPair(l + k, op(wordPair(l + k), wordPair(r + k)));
         if (k < n) l[k] = op(l[k], r[k]);
     }
+    /// Whether op(a[k], b[k]) is non-zero for one of n words. Sets that meet at all mostly do
+    /// so in their first two words, which are asked alone; the rest, at most kShortWords words,
+    /// in one reduction, so that sets that never meet pay one test more than a single pass.
+    struct Meet {
+        template <class Op>
+        bool operator()(const Word* a, const Word* b, std::size_t n, Op op) const noexcept {
+            if (n < 2) return n != 0 && op(*a, *b) != 0;
+            return op(wordPair(a), wordPair(b)) != 0 ||
+                   MeetInBlocks<kShortWords>{}(a + 2, b + 2, n - 2, op);
+        }
+    };
+    /// Two words a step, as one 64-bit word, as a 64-bit peer moves its words.
     static void funnelDown(Word* dst, const Word* src, std::size_t n, unsigned b) noexcept {
-        for (std::size_t i = 0; i < n; ++i) dst[i] = funnelDownPair(src[i], src[i + 1], b);
+        std::size_t i = 0;
+        for (; i + 2 <= n; i += 2) setWordPair(dst + i, funnelDownWords(src + i, b));
+        if (i < n) dst[i] = funnelDownPair(src[i], src[i + 1], b);
     }
     // src - 1 is readable: the caller passes src one word into its array.
     static void funnelUp(Word* dst, const Word* src, std::size_t n, unsigned b) noexcept {
-        for (std::size_t i = n; i-- > 0;) dst[i] = funnelUpPair(*(src + i - 1), src[i], b);
+        std::size_t i = n;
+        for (; i >= 2; i -= 2) setWordPair(dst + i - 2, funnelUpWords(src + i - 2, b));
+        if (i != 0) dst[0] = funnelUpPair(*(src - 1), src[0], b);
     }
     static void zero(Word* dst, std::size_t n) noexcept {
         for (std::size_t k = 0; k < n; ++k) dst[k] = 0;
@@ -140,25 +149,27 @@ inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator-=(const ZELMAR_FLAGROW& r) noexc
 inline bool ZELMAR_FLAGROW::intersects(const ZELMAR_FLAGROW& other) const noexcept {
     const std::uint32_t common = bitCount < other.bitCount ? bitCount : other.bitCount;
     if (!detail::inlineLoopsTake(common, detail::kShortWords)) return intersectsLong(other);
-    return detail::anyCombined(words, other.words, common, detail::kAnd);
+    return detail::anyCombined(words, other.words, common, detail::kAnd,
+                               detail::InlineLoops::Meet{});
 }
 
 // Inline only where other covers this one, so that no bit lies past other's size.
 inline bool ZELMAR_FLAGROW::is_subset_of(const ZELMAR_FLAGROW& other) const noexcept {
     if (!isShort() || other.bitCount < bitCount) return isSubsetLong(other);
-    return !detail::anyCombined(words, other.words, bitCount, detail::kAndNot);
+    return !detail::anyCombined(words, other.words, bitCount, detail::kAndNot,
+                                detail::InlineLoops::Meet{});
 }
 
-// ---- Shifts in place: up to kFewWords words ----------------------------------------------
+// ---- Shifts in place: up to kShortWords words ----------------------------------------------
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator<<=(std::uint32_t n) noexcept {
-    if (!isShort(detail::kFewWords) || n == 0 || n >= bitCount) return shiftDownLong(n);
+    if (!isShort() || n == 0 || n >= bitCount) return shiftDownLong(n);
     detail::shiftDown(words, words, bitCount, n, detail::InlineLoops{});
     return *this;
 }
 
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::operator>>=(std::uint32_t n) noexcept {
-    if (!isShort(detail::kFewWords) || n == 0 || n >= bitCount) return shiftUpLong(n);
+    if (!isShort() || n == 0 || n >= bitCount) return shiftUpLong(n);
     detail::shiftUp(words, words, bitCount, n, detail::InlineLoops{});
     return *this;
 }
@@ -238,10 +249,12 @@ inline std::uint32_t ZELMAR_FLAGROW::impUL(std::uint32_t from, std::uint32_t to,
 // ---- Growth by one bit ---------------------------------------------------------------------
 
 // Inline so that a loop of push_back keeps its counters in registers: one compare, one word
-// written, and the storage grows out of line.
+// written, and the storage grows out of line. The growth rejoins the one write below rather
+// than finishing the push itself, so that the size a call writes is the size the next call
+// reads and the compiler carries it in a register, with no store and reload between calls.
 inline ZELMAR_FLAGROW& ZELMAR_FLAGROW::push_back(bool value) {
     if (bitCount >= capacityBits) [[unlikely]]
-        return pushBackGrowing(value);
+        makeRoom(std::uint64_t{bitCount} + 1);
     const std::uint32_t i = bitCount;
     const std::uint32_t bit = std::uint32_t{1} << (i & 31);
     std::uint32_t& word = words[i >> 5];

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace Quandrelissa::detail {
 
@@ -19,9 +20,9 @@ inline constexpr Word kAllOnes = ~Word{0};
 /// look-up of the kernel table. Longer ones go to the members out of line, whose kernels win
 /// once a few registers are full.
 inline constexpr std::uint32_t kShortWords = 32;
-/// The count without popcnt and the shifts' funnel take a dozen steps a word in the inline
-/// loops, and glibc's memcmp and memmove are wider than the compiler's loops for the default
-/// target: past this many words the kernels, memcmp and memmove are faster.
+/// The count without popcnt takes a dozen steps a word in the inline loops, and glibc's memcmp
+/// and memmove are wider than the compiler's loops for the default target: past this many words
+/// the kernels, memcmp and memmove are faster.
 inline constexpr std::uint32_t kFewWords = 8;
 /// Words a vector holds inside its own object, so that values of up to 128 bits (a copy, the
 /// operators' results, nado) never touch the heap; storage on the heap is always longer.
@@ -74,11 +75,19 @@ constexpr unsigned popcount64(std::uint64_t x) noexcept {
 #endif
 }
 
+/// Words 0 and 1 as one 64-bit word, word 0 low: the compilers load it in one move.
+constexpr std::uint64_t wordPair(const Word* w) noexcept {
+    return w[0] | std::uint64_t{w[1]} << kWordBits;
+}
+
+/// Stores x as words 0 and 1, its low half in word 0.
+inline void setWordPair(Word* w, std::uint64_t x) noexcept { std::memcpy(w, &x, sizeof x); }
+
 /// The set bits of words 0 .. n - 1, two words a step.
 constexpr std::uint64_t popcountWords(const Word* w, std::size_t n) noexcept {
     std::uint64_t total = 0;
     std::size_t i = 0;
-    for (; i + 2 <= n; i += 2) total += popcount64(w[i] | std::uint64_t{w[i + 1]} << 32);
+    for (; i + 2 <= n; i += 2) total += popcount64(wordPair(w + i));
     if (i < n) total += popcount64(w[i]);
     return total;
 }
@@ -152,23 +161,33 @@ void combineInto(Word* l, std::uint32_t lBits, const Word* r, std::uint32_t rBit
     l[n - 1] = (before & ~mask) | (l[n - 1] & mask);
 }
 
-/// Whether op(a[k], b[k]) has a set bit among the first `bits` bits. Blocks are reduced without
-/// an early exit inside, so that the compiler keeps them in wide registers, and the loop stops
-/// after the block that decides.
-template <class Op>
-bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op) noexcept {
+/// Whether op(a[k], b[k]) has a set bit among the first `bits` bits; `meetInWords(a, b, n, op)`
+/// says whether it has one in the n whole words before the last. The whole words are asked
+/// first: sets that meet at all mostly meet there, and the loop may stop at once.
+template <class Op, class MeetInWords>
+bool anyCombined(const Word* a, const Word* b, std::uint32_t bits, Op op,
+                 MeetInWords meetInWords) noexcept {
     if (bits == 0) return false;
-    constexpr std::size_t kBlock = 64;
-    const std::size_t full = lastWordIndex(bits);
-    // The last word first, so that a vector of one block is one reduction and one test.
-    Word seen = op(a[full], b[full]) & lowMask(bits);
-    for (std::size_t k = 0; k < full; k += kBlock) {
-        const std::size_t end = full - k < kBlock ? full : k + kBlock;
-        for (std::size_t j = k; j < end; ++j) seen |= op(a[j], b[j]);
-        if (seen != 0) return true;
-    }
-    return seen != 0;
+    const std::size_t last = lastWordIndex(bits);
+    return meetInWords(a, b, last, op) || (op(a[last], b[last]) & lowMask(bits)) != 0;
 }
+
+/// Whether op(a[k], b[k]) is non-zero for one of n words: blocks of kBlock words are reduced
+/// without an early exit inside, so that the compiler keeps them in wide registers, and the loop
+/// stops after the block that decides.
+template <std::size_t kBlock>
+struct MeetInBlocks {
+    template <class Op>
+    bool operator()(const Word* a, const Word* b, std::size_t n, Op op) const noexcept {
+        for (std::size_t k = 0; k < n; k += kBlock) {
+            const std::size_t end = n - k < kBlock ? n : k + kBlock;
+            Word seen = 0;
+            for (std::size_t j = k; j < end; ++j) seen |= op(a[j], b[j]);
+            if (seen != 0) return true;
+        }
+        return false;
+    }
+};
 
 /// The set bits of op(a[k], b[k]) among the first `bits` bits; `countWords(a, b, n)` counts the
 /// n whole words before the last one.
@@ -255,9 +274,25 @@ constexpr Word funnelDownPair(Word lo, Word hi, unsigned b) noexcept {
     return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) >> b);
 }
 
-/// The word pair (lo, hi) taken as one 64-bit word and moved up by b: its high word.
+/// The word pair (lo, hi) taken as one 64-bit word and moved up by b: its high word. Written
+/// without the pair as one number, so that no compiler reads the two words as one 64-bit load:
+/// in place they were written by two stores of the last shift, which the processor cannot hand
+/// on to one load, and a shift of a short vector would wait for them to reach the cache.
 constexpr Word funnelUpPair(Word lo, Word hi, unsigned b) noexcept {
-    return static_cast<Word>((std::uint64_t{hi} << kWordBits | lo) << b >> kWordBits);
+    return static_cast<Word>(hi << b | std::uint64_t{lo} >> (kWordBits - b));
+}
+
+/// funnelDownPair of words 0, 1 and of words 1, 2 in one 64-bit step: words 0 .. 2 taken as one
+/// number and moved down by b, 0 <= b < 32, its low 64 bits. Both pairs put word 1 at the same
+/// place, so that ORing them adds only word 2's bits: two shifts a step, as a 64-bit peer takes.
+constexpr std::uint64_t funnelDownWords(const Word* w, unsigned b) noexcept {
+    return wordPair(w) >> b | wordPair(w + 1) << (kWordBits - b);
+}
+
+/// funnelUpPair of words -1, 0 and of words 0, 1 in one 64-bit step: words -1 .. 1 taken as one
+/// number and moved up by b, 0 <= b < 32, its high 64 bits.
+constexpr std::uint64_t funnelUpWords(const Word* w, unsigned b) noexcept {
+    return wordPair(w) << b | std::uint64_t{*(w - 1)} >> (kWordBits - b);
 }
 
 /// Bits n .. bits - 1 of src to bits 0 .. bits - n - 1 of dst, zeros above; dst may be src.

@@ -154,6 +154,23 @@ TEST_P(Search, SetAlgebraAgreesWithTheModel) {
     }
 }
 
+// The tests stop at the first pair of words that decides: a lone shared bit counts in every
+// pair, in an odd word after the pairs and in the last word, and one missing bit reads them all.
+TEST_P(Search, SetsThatShareOneBitMeetWhereverItLies) {
+    for (const std::uint32_t n : {63u, 200u, 256u, 1025u}) {
+        for (std::uint32_t p = 0; p < n; ++p) {
+            ZELMAR_FLAGROW one(n);
+            one.vkl(p);
+            ZELMAR_FLAGROW others(n, 1);
+            others.otkl(p);
+            poisonTail(others, 0xFFFFFFFFu);
+            ASSERT_TRUE(one.intersects(~others)) << n << " " << p;
+            ASSERT_FALSE(one.intersects(others)) << n << " " << p;
+            ASSERT_FALSE(one.is_subset_of(others)) << n << " " << p;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Kernels, Search, kernelFamilies(), familyName);
 
 TEST(SearchEdges, EmptyVectorAnswersZeroAndRangeCountsRefuseIt) {
