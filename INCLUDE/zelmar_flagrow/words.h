@@ -80,8 +80,16 @@ constexpr std::uint64_t wordPair(const Word* w) noexcept {
     return w[0] | std::uint64_t{w[1]} << kWordBits;
 }
 
-/// Stores x as words 0 and 1, its low half in word 0.
-inline void setWordPair(Word* w, std::uint64_t x) noexcept { std::memcpy(w, &x, sizeof x); }
+/// Stores x as words 0 and 1, its low half in word 0 on every byte order: one move where the
+/// order is that of the words, which GCC would not make of the two stores.
+inline void setWordPair(Word* w, std::uint64_t x) noexcept {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(w, &x, sizeof x);
+    } else {
+        w[0] = static_cast<Word>(x);
+        w[1] = static_cast<Word>(x >> kWordBits);
+    }
+}
 
 /// The set bits of words 0 .. n - 1, two words a step.
 constexpr std::uint64_t popcountWords(const Word* w, std::size_t n) noexcept {
