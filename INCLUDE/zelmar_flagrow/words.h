@@ -291,11 +291,10 @@ constexpr Word funnelUpPair(Word lo, Word hi, unsigned b) noexcept {
 }
 
 /// funnelDownPair of words 0, 1 and of words 1, 2 in one 64-bit step: words 0 .. 2 taken as one
-/// number and moved down by b, 0 <= b < 32, its low 64 bits: two shifts a step, as a 64-bit peer
-/// takes. Word 2 is read alone, so that in place, where the last shift stored pairs, no load
-/// straddles two of its stores (the processor cannot hand those on to one load).
+/// number and moved down by b, 0 <= b < 32, its low 64 bits. Both pairs put word 1 at the same
+/// place, so that ORing them adds only word 2's bits: two shifts a step, as a 64-bit peer takes.
 constexpr std::uint64_t funnelDownWords(const Word* w, unsigned b) noexcept {
-    return wordPair(w) >> b | std::uint64_t{w[2]} << (kWordBits - b) << kWordBits;
+    return wordPair(w) >> b | wordPair(w + 1) << (kWordBits - b);
 }
 
 /// funnelUpPair of words -1, 0 and of words 0, 1 in one 64-bit step: words -1 .. 1 taken as one
