@@ -76,6 +76,9 @@ def run(args):
         for other in runs[1:]:
             runs[0]["benchmarks"] += other["benchmarks"]
         return runs[0]
+    # The commit the run starts at: the tree may move on while it runs.
+    head = subprocess.run(["git", "-C", str(ROOT), "rev-parse", "--short", "HEAD"],
+                          capture_output=True, text=True, check=False)
     with tempfile.NamedTemporaryFile(suffix=".json") as out:
         command = [
             str(args.bench),
@@ -91,8 +94,6 @@ def run(args):
             command.append(f"--isa={args.isa}")
         subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
         results = json.loads(pathlib.Path(out.name).read_text())
-    head = subprocess.run(["git", "-C", str(ROOT), "rev-parse", "--short", "HEAD"],
-                          capture_output=True, text=True, check=False)
     results["context"]["commit"] = head.stdout.strip() or "?"
     if args.save:
         pathlib.Path(args.save).write_text(json.dumps(results, indent=1))
